@@ -1,0 +1,15 @@
+// The command-line front end: parses the arguments, runs one command and
+// writes its output. Kept free of process-wide state so that tests can run
+// it in-process with string streams.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+// Exit statuses of the tool.
+constexpr int CliExitOk = 0;
+constexpr int CliExitUsage = 2;
+
+// Runs the tool with the arguments after the program name.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

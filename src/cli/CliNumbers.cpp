@@ -1,0 +1,30 @@
+#include "cli/CliNumbers.h"
+
+#include "base/StrToFloat.h"
+#include "cli/CliError.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+float ParseCliFloat(const std::string& text, const std::string& what)
+{
+    static const FormatSettings pointSeparator = FormatSettings::WithDecimalSeparator(u'.');
+    const auto value = TryStrToFloat(QString::fromStdString(text), pointSeparator);
+    if (!value)
+        throw ECliUsage(what + ": '" + text + "' is not a number");
+    if (std::fabs(*value) > std::numeric_limits<float>::max())
+        throw ECliUsage(what + ": '" + text + "' is out of the range of a 32-bit float");
+    return static_cast<float>(*value);
+}
+
+std::string FormatCliFloat(float value)
+{
+    if (std::isnan(value))
+        return "nan";
+    if (std::isinf(value))
+        return value > 0 ? "inf" : "-inf";
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, static_cast<double>(value), std::chars_format::general, 9);
+    return std::string(buf, res.ptr);
+}

@@ -1,0 +1,13 @@
+// Numbers on the command line: arguments are decimal texts with "." as the
+// separator whatever the locale, and results print with 9 significant
+// digits, enough to read back the exact 32-bit float.
+#pragma once
+
+#include <string>
+
+// Parses a decimal argument into a float; raises ECliUsage naming `what`
+// when the text is not a number or lies outside the float range.
+float ParseCliFloat(const std::string& text, const std::string& what);
+
+// The float with 9 significant digits ("179.884537", "1.30599999e-06").
+std::string FormatCliFloat(float value);
