@@ -9,5 +9,5 @@
 // when the text is not a number or lies outside the float range.
 float ParseCliFloat(const std::string& text, const std::string& what);
 
-// The float with 9 significant digits ("179.884537", "1.30599999e-06").
+// The float with 9 significant digits ("179.884109", "1.30599999e-06").
 std::string FormatCliFloat(float value);
