@@ -113,7 +113,7 @@ TDecimal ToDecimal(double magnitude)
 {
     TDecimal r;
     if (magnitude == 0.0) {
-        r.D = "0";
+        r.D.assign(1, '0');
         return r;
     }
     char buf[64];
@@ -133,14 +133,14 @@ void RoundDigits(TDecimal& d, int keep)
     if (keep >= static_cast<int>(d.D.size()))
         return;
     if (keep < 0) {
-        d.D = "0";
+        d.D.assign(1, '0');
         return;
     }
     const bool up = d.D[static_cast<size_t>(keep)] >= '5';
     d.D.resize(static_cast<size_t>(keep));
     if (!up) {
         if (d.D.empty())
-            d.D = "0";
+            d.D.assign(1, '0');
         return;
     }
     int i = keep - 1;
