@@ -20,18 +20,28 @@ QString DatePatternFromQt(const QString& qt)
     return out;
 }
 
+// Qt writes minutes as "m", a 12-hour day half as "AP"/"ap"/"A"/"a" and a
+// zone as "t"; here minutes are "n", the day half (the locale's AM/PM
+// strings) is "ampm" and zones are not shown.
 QString TimePatternFromQt(const QString& qt)
 {
     QString out;
-    for (QChar c : qt) {
-        if (c == u'm')
+    bool dayHalfWritten = false;
+    for (qsizetype i = 0; i < qt.size(); ++i) {
+        const QChar c = qt[i];
+        if (c == u'm') {
             out += u'n';
-        else if (c == u'H')
-            out += u'h';
-        else if (c == u'A' || c == u'a' || c == u't')
+        } else if (c == u'A' || c == u'a') {
+            if (!dayHalfWritten)
+                out += QStringLiteral("ampm");
+            dayHalfWritten = true;
+            if (i + 1 < qt.size() && (qt[i + 1] == u'P' || qt[i + 1] == u'p'))
+                ++i;
+        } else if (c == u't') {
             continue;
-        else
+        } else {
             out += c;
+        }
     }
     return out.trimmed();
 }
@@ -54,7 +64,11 @@ std::optional<FormatSettings>& CurrentStorage()
 
 FormatSettings FormatSettings::FromSystemLocale()
 {
-    const QLocale locale = QLocale::system();
+    return FromLocale(QLocale::system());
+}
+
+FormatSettings FormatSettings::FromLocale(const QLocale& locale)
+{
     FormatSettings fs;
     const QString decimal = locale.decimalPoint();
     if (decimal.size() == 1)

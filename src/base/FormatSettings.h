@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QChar>
+#include <QLocale>
 #include <QString>
 
 struct FormatSettings {
@@ -24,6 +25,7 @@ struct FormatSettings {
 
     // The conventions of the system locale (QLocale::system()).
     static FormatSettings FromSystemLocale();
+    static FormatSettings FromLocale(const QLocale& locale);
     // Plain "C" conventions with the given decimal separator ("." or ","); the
     // thousands separator is the other one of the two.
     static FormatSettings WithDecimalSeparator(QChar decimal);

@@ -1,5 +1,5 @@
+#include "base/FormatSettings.h"
 #include "base/Variant.h"
-#include "base/VariantDateTime.h"
 #include "base/VariantError.h"
 #include "base/VariantOps.h"
 
@@ -248,31 +248,6 @@ TEST(Variant, EqualityIsSameKindAndValue)
 
 // --- date-time text -----------------------------------------------------
 
-TEST(VariantDateTime, DecodesTheDayCount)
-{
-    const struct {
-        double Days;
-        int Year, Month, Day, DayOfWeek;
-    } rows[] = {
-        {0, 1899, 12, 30, 7},    {-1, 1899, 12, 29, 6},      {2, 1900, 1, 1, 2},
-        {60, 1900, 2, 28, 4},    {61, 1900, 3, 1, 5},        {36526, 2000, 1, 1, 7},
-        {45000, 2023, 3, 15, 4}, {-693593, 1, 1, 1, 2},      {2958465, 9999, 12, 31, 6},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.Days);
-        TVarDateTimeParts p;
-        ASSERT_TRUE(VarDecodeDateTime(row.Days, p));
-        EXPECT_EQ(p.Year, row.Year);
-        EXPECT_EQ(p.Month, row.Month);
-        EXPECT_EQ(p.Day, row.Day);
-        EXPECT_EQ(p.DayOfWeek, row.DayOfWeek);
-    }
-    TVarDateTimeParts p;
-    EXPECT_FALSE(VarDecodeDateTime(-693594, p));
-    EXPECT_FALSE(VarDecodeDateTime(2958466, p));
-    EXPECT_FALSE(VarDecodeDateTime(std::nan(""), p));
-}
-
 TEST(VariantDateTime, ToStringUsesShortDateAndLongTime)
 {
     FormatSettings fs = Comma;
@@ -295,31 +270,6 @@ TEST(VariantDateTime, ToStringUsesShortDateAndLongTime)
         EXPECT_EQ(row.Value.ToString(), QString::fromUtf8(row.Expected));
     }
     EXPECT_THROW(Variant::FromDateTime(1e10).ToString(), EVariantError);
-}
-
-TEST(VariantDateTime, FormatsLocalePatterns)
-{
-    TVarDateTimeParts p;
-    ASSERT_TRUE(VarDecodeDateTime(45000 + (13 * 3600 + 5 * 60 + 9.25) / 86400, p));
-    FormatSettings fs = Point;
-    fs.TimePMString = QStringLiteral("PM");
-    const struct {
-        const char* Pattern;
-        const char* Expected;
-    } rows[] = {
-        {"d/m/yy", "15/3/23"},
-        {"yyyy-mm-dd", "2023-03-15"},
-        {"ddd dddd mmm mmmm", "Wed Wednesday Mar March"},
-        {"hh:mm:ss.zzz", "13:05:09.250"},  // m after h means minutes
-        {"h:nn am/pm", "1:05 pm"},
-        {"h:nn AMPM", "1:05 PM"},
-        {"h:nn a/p", "1:05 p"},
-        {"'at' hh\"h\"", "at 13h"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.Pattern);
-        EXPECT_EQ(VarFormatDateTime(QString::fromUtf8(row.Pattern), p, fs), QString::fromUtf8(row.Expected));
-    }
 }
 
 // --- operators ----------------------------------------------------------
