@@ -1,0 +1,109 @@
+#include "sheet/TXLValue.h"
+
+double TXLValue::GetDouble()
+{
+    return GetValue().ToDouble();
+}
+
+double TXLValue::GetDateTime()
+{
+    return GetValue().ToDateTime();
+}
+
+int32_t TXLValue::GetInteger()
+{
+    return GetValue().ToInteger();
+}
+
+QString TXLValue::GetString()
+{
+    return GetValue().ToString();
+}
+
+bool TXLValue::GetBoolean()
+{
+    return GetValue().ToBoolean();
+}
+
+TXLObject* TXLValue::GetObject()
+{
+    return nullptr;
+}
+
+int64_t TXLValue::GetCurrency()
+{
+    return GetValue().ToCurrency();
+}
+
+Variant TXLValue::GetValue()
+{
+    return {};
+}
+
+void TXLValue::SetDouble(double value)
+{
+    SetValue(Variant(value));
+}
+
+void TXLValue::SetDateTime(double value)
+{
+    SetValue(Variant::FromDateTime(value));
+}
+
+void TXLValue::SetInteger(int32_t value)
+{
+    SetValue(Variant(value));
+}
+
+void TXLValue::SetString(const QString& value)
+{
+    SetValue(Variant(value));
+}
+
+void TXLValue::SetBoolean(bool value)
+{
+    SetValue(Variant(value));
+}
+
+void TXLValue::SetObject(const TXLObject* value)
+{
+    (void)value;
+}
+
+void TXLValue::SetCurrency(int64_t value)
+{
+    SetValue(Variant::FromCurrency(value));
+}
+
+void TXLValue::SetValue(const Variant& value)
+{
+    (void)value;
+    Changed();
+}
+
+void TXLValue::Changed()
+{
+    IncludeState(csReformat);
+    NotifyChanges(prValue, 0);
+}
+
+QString TXLValue::GetText()
+{
+    if (HasState(csReformat)) {
+        FText = FormatText();
+        ExcludeState(csReformat);
+    }
+    return FText;
+}
+
+void TXLValue::AssignProperty(TXLPersistent& source, TXLProp prop, int flags)
+{
+    auto* value = dynamic_cast<TXLValue*>(&source);
+    if (prop != prValue || !value) {
+        TXLPersistent::AssignProperty(source, prop, flags);
+        return;
+    }
+    SetValue(value->GetValue());
+    if (GetCellClass() == value->GetCellClass())
+        SetObject(value->GetObject());
+}
