@@ -1,0 +1,144 @@
+#include "calc/SheetLayout.h"
+
+#include <stdexcept>
+
+namespace {
+
+using V = TValueKind;
+using U = TUnitKind;
+using L = TUnitList;
+
+constexpr TSheetRow WaterSteamResults[] = {
+    {4, u" Температура", V::Result, U::List, L::Temperature},
+    {5, u" Энтальпия", V::Result, U::List, L::Enthalpy},
+    {6, u" Энтропия", V::Result, U::List, L::Entropy},
+    {7, u" Удельный объем", V::Result, U::List, L::SpecificVolume},
+    {8, u" Степень сухости", V::Result, U::None},
+    {9, u" Теплоемкость", V::Result, U::List, L::VolumetricHeatCapacity},
+    {10, u" Теплопроводность", V::Result, U::List, L::ThermalConductivity},
+    {11, u" Кинематическая вязкость", V::Result, U::List, L::SquareMetresPerSecond},
+    {12, u" Число Прандтля", V::Result, U::None},
+    {13, u" Агрегатное состояние", V::MergedResult, U::Merged},
+};
+
+constexpr TSheetHeader WaterSteamHeaders[] = {
+    {0, u"Исходные данные", 0xFF9792},
+    {3, u"Расчетные величины", 0x0092FF},
+};
+
+constexpr TSheetRow Sheet1Rows[] = {
+    {1, u" Давление", V::Input, U::List, L::Pressure},
+    {2, u" Температура", V::Input, U::List, L::Temperature},
+};
+
+constexpr TSheetRow Sheet6Rows[] = {
+    {1, u" Давление", V::Input, U::List, L::Pressure},
+    {2, u" Энтальпия", V::Input, U::List, L::Enthalpy},
+};
+
+constexpr TSheetRow Sheet7Rows[] = {
+    {1, u" Давление", V::Input, U::List, L::Pressure},
+    {2, u" Энтропия", V::Input, U::List, L::Entropy},
+};
+
+constexpr TColor White = 0xFFFFFF;
+
+constexpr TSheetHeader SaturationHeaders[] = {
+    {0, u"Исходные данные", 0xFF9792},
+    {2, u"Состояние насыщения", 0xFFC8C8},
+    {5, u"Пар", 0x0000FF, true},
+    {9, u"Вода", 0xFF6030, true},
+    {13, nullptr, White},
+};
+
+constexpr TSheetRow SaturationResults[] = {
+    {3, u" Давление", V::Result, U::List, L::Pressure, -1},
+    {4, u" Температура", V::Result, U::List, L::Temperature, -1},
+    {6, u" Энтальпия", V::Result, U::List, L::Enthalpy},
+    {7, u" Энтропия", V::Result, U::List, L::Entropy},
+    {8, u" Удельный объем", V::Result, U::List, L::SpecificVolume},
+    {10, u" Энтальпия", V::Result, U::List, L::Enthalpy},
+    {11, u" Энтропия", V::Result, U::List, L::Entropy},
+    {12, u" Удельный объем", V::Result, U::List, L::SpecificVolume},
+};
+
+constexpr TSheetRow Sheet2Rows[] = {
+    {1, u" Давление", V::Input, U::List, L::Pressure},
+};
+
+constexpr TSheetRow Sheet8Rows[] = {
+    {1, u" Температура", V::Input, U::List, L::Temperature},
+};
+
+constexpr TSheetHeader HeatDropHeaders[] = {
+    {0, u"Исходные данные", 0xC897FF},
+    {2, u"Расчетные величины", 0x7F7FFF},
+};
+
+constexpr TSheetRow Sheet3Rows[] = {
+    {1, u" Неизвестная величина", V::Choice, U::Merged, L::HeatDropQuantity},
+};
+
+// Rows 3 … 6 are all editable: the choice at (1, 1) makes one of them the result.
+constexpr TSheetRow HeatDropQuantities[] = {
+    {3, u" Начальное давление P0", V::Input, U::List, L::Pressure, -1},
+    {4, u" Энтальпия h0", V::Input, U::List, L::Enthalpy, -1},
+    {5, u" Конечное давление Pк", V::Input, U::List, L::Pressure, -1},
+    {6, u" Адиабатный теплоперепад", V::Input, U::List, L::Enthalpy, -1},
+};
+
+constexpr TSheetHeader AirHeaders[] = {
+    {0, u"Исходные данные", 0xFFFF00},
+    {2, u"Расчетные величины", 0xFFC892},
+};
+
+// The unit lists of rows 6 and 7 are as the sheet was designed.
+constexpr TSheetRow TemperatureInput[] = {
+    {1, u" Температура", V::Input, U::List, L::Temperature},
+};
+
+constexpr TSheetRow AirResults[] = {
+    {3, u" Теплоемкость", V::Result, U::List, L::VolumetricHeatCapacity},
+    {4, u" Теплопроводность", V::Result, U::List, L::ThermalConductivity},
+    {5, u" Плотность", V::Result, U::List, L::Density},
+    {6, u" Температуропроводность", V::Result, U::List, L::KilogramsPerSquareSecond},
+    {7, u" Кинематическая вязкость", V::Result, U::List, L::SquareMetresPerSecond},
+    {8, u" Число Прандтля", V::Result, U::EmptyReadOnly},
+};
+
+constexpr TSheetHeader FlueGasHeaders[] = {
+    {0, u"Исходные данные", 0x00FFFF},
+    {2, u"Расчетные величины", 0x00C8FF},
+};
+
+// The unit lists of rows 8 and 10 are as the sheet was designed.
+constexpr TSheetRow FlueGasResults[] = {
+    {3, u" Теплоемкость RO2", V::Result, U::List, L::VolumetricHeatCapacity},
+    {4, u" Теплоемкость азота", V::Result, U::List, L::VolumetricHeatCapacity},
+    {5, u" Теплоемкость золы", V::Result, U::List, L::VolumetricHeatCapacity},
+    {6, u" Теплоемкость паров воды", V::Result, U::List, L::VolumetricHeatCapacity},
+    {7, u" Теплопроводность", V::Result, U::List, L::ThermalConductivity},
+    {8, u" Температуропроводность", V::Result, U::List, L::SquareMetresPerSecond},
+    {9, u" Плотность", V::Result, U::List, L::Density},
+    {10, u" Кинематическая вязкость", V::Result, U::List, L::KilogramsPerSquareSecond},
+};
+
+const TSheetLayout Layouts[] = {
+    {3, 14, {141, 69, 81}, WaterSteamHeaders, Sheet1Rows, WaterSteamResults},
+    {3, 14, {134, 73, 84}, SaturationHeaders, Sheet2Rows, SaturationResults},
+    {3, 7, {145, 65, 81}, HeatDropHeaders, Sheet3Rows, HeatDropQuantities},
+    {3, 9, {144, 68, 79}, AirHeaders, TemperatureInput, AirResults},
+    {3, 11, {144, 68, 79}, FlueGasHeaders, TemperatureInput, FlueGasResults},
+    {3, 14, {141, 69, 81}, WaterSteamHeaders, Sheet6Rows, WaterSteamResults},
+    {3, 14, {141, 69, 81}, WaterSteamHeaders, Sheet7Rows, WaterSteamResults},
+    {3, 14, {134, 73, 84}, SaturationHeaders, Sheet8Rows, SaturationResults},
+};
+
+} // namespace
+
+const TSheetLayout& SheetLayoutOf(int n)
+{
+    if (n < 1 || n > 8)
+        throw std::out_of_range("no calculation sheet " + std::to_string(n));
+    return Layouts[n - 1];
+}
