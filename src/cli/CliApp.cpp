@@ -2,6 +2,8 @@
 
 #include "cli/CliError.h"
 #include "cli/FnCommand.h"
+#include "cli/FriendlyCommands.h"
+#include "cli/SheetCommand.h"
 
 namespace {
 
@@ -10,11 +12,12 @@ void PrintHelp(std::ostream& out)
     out << "Usage: calorix-cli COMMAND [ARGS]\n"
            "Thermophysical properties of water and steam, air and flue gases.\n\n"
            "Commands:\n"
-        << FnCommandHelp()
+        << FnCommandHelp() << SheetCommandHelp() << FriendlyCommandsHelp()
         << "calorix-cli --help\n"
            "  Shows this text.\n\n"
-           "Errors (unknown names, wrong argument counts, non-numeric arguments)\n"
-           "print one line on stderr and exit with status 2.\n";
+           "Errors (unknown names, options or units, wrong argument counts,\n"
+           "non-numeric arguments) print one line on stderr and exit with status 2;\n"
+           "inputs that a calculation rejects exit with status 1.\n";
 }
 
 } // namespace
@@ -30,6 +33,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             PrintHelp(out);
         } else if (command == "fn") {
             RunFnCommand(rest, out);
+        } else if (command == "sheet") {
+            RunSheetCommand(rest, out);
+        } else if (int status = CliExitOk; RunFriendlyCommand(command, rest, out, status)) {
+            return status;
         } else {
             throw ECliUsage("unknown command '" + command + "' (see 'calorix-cli --help')");
         }
@@ -37,5 +44,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     } catch (const ECliUsage& e) {
         err << "calorix-cli: " << e.what() << '\n';
         return CliExitUsage;
+    } catch (const ECliRejected& e) {
+        err << "calorix-cli: " << e.what() << '\n';
+        return CliExitRejected;
     }
 }

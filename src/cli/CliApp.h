@@ -3,13 +3,11 @@
 // it in-process with string streams.
 #pragma once
 
+#include "cli/CliError.h"
+
 #include <ostream>
 #include <string>
 #include <vector>
-
-// Exit statuses of the tool.
-constexpr int CliExitOk = 0;
-constexpr int CliExitUsage = 2;
 
 // Runs the tool with the arguments after the program name.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -28,3 +28,14 @@ std::string FormatCliFloat(float value)
     const auto res = std::to_chars(buf, buf + sizeof buf, static_cast<double>(value), std::chars_format::general, 9);
     return std::string(buf, res.ptr);
 }
+
+int ParseCliInt(const std::string& text, const std::string& what)
+{
+    int value = 0;
+    const char* first = text.data();
+    const char* last = first + text.size();
+    const auto [ptr, ec] = std::from_chars(first, last, value);
+    if (text.empty() || ec != std::errc() || ptr != last)
+        throw ECliUsage(what + ": '" + text + "' is not a whole number");
+    return value;
+}

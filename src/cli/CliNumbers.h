@@ -11,3 +11,7 @@ float ParseCliFloat(const std::string& text, const std::string& what);
 
 // The float with 9 significant digits ("179.884109", "1.30599999e-06").
 std::string FormatCliFloat(float value);
+
+// Parses a decimal integer argument (an optional "-" and digits, within
+// 32 bits); raises ECliUsage naming `what` otherwise.
+int ParseCliInt(const std::string& text, const std::string& what);

@@ -1,38 +1,15 @@
-#include "cli/CliApp.h"
+#include "CliTestRun.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-struct TRun {
-    int Status;
-    std::string Out;
-    std::string Err;
-};
-
-TRun RunTool(const std::vector<std::string>& args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
-int LineCount(const std::string& text)
-{
-    int n = 0;
-    for (char c : text)
-        n += c == '\n';
-    return n;
-}
-
 TEST(CliFn, EvaluatesByExactNameWithNineSignificantDigits)
 {
-    const TRun r = RunTool({"fn", "SaturationTemperature", "10"});
+    const TCliRun r = RunTool({"fn", "SaturationTemperature", "10"});
     ASSERT_EQ(r.Status, CliExitOk) << r.Err;
     EXPECT_TRUE(r.Err.empty());
     ASSERT_EQ(LineCount(r.Out), 1);
@@ -45,25 +22,25 @@ TEST(CliFn, EvaluatesByExactNameWithNineSignificantDigits)
 
 TEST(CliFn, TwoAndThreeArgumentFunctions)
 {
-    const TRun h = RunTool({"fn", "EnthalpyPT", "10", "300"});
+    const TCliRun h = RunTool({"fn", "EnthalpyPT", "10", "300"});
     ASSERT_EQ(h.Status, CliExitOk) << h.Err;
     EXPECT_NEAR(std::stod(h.Out), 3050.5, 0.1);
-    const TRun drop = RunTool({"fn", "AdiabaticHeatDrop", "100", "3400", "1"});
+    const TCliRun drop = RunTool({"fn", "AdiabaticHeatDrop", "100", "3400", "1"});
     ASSERT_EQ(drop.Status, CliExitOk) << drop.Err;
     EXPECT_NEAR(std::stod(drop.Out), 994.8, 0.1);
 }
 
 TEST(CliFn, SolveSecantTakesAFunctionName)
 {
-    const TRun r = RunTool({"fn", "SolveSecant", "200", "100", "5", "350", "WaterEnthalpyPT", "0.00025"});
+    const TCliRun r = RunTool({"fn", "SolveSecant", "200", "100", "5", "350", "WaterEnthalpyPT", "0.00025"});
     ASSERT_EQ(r.Status, CliExitOk) << r.Err;
-    const TRun back = RunTool({"fn", "WaterEnthalpyPT", "100", r.Out.substr(0, r.Out.size() - 1)});
+    const TCliRun back = RunTool({"fn", "WaterEnthalpyPT", "100", r.Out.substr(0, r.Out.size() - 1)});
     EXPECT_NEAR(std::stod(back.Out), 200.0, 0.01);
 }
 
 TEST(CliFn, ListShowsEveryFunctionWithUnits)
 {
-    const TRun r = RunTool({"fn", "--list"});
+    const TCliRun r = RunTool({"fn", "--list"});
     ASSERT_EQ(r.Status, CliExitOk);
     for (const char* name : {"SaturationTemperature", "EnthalpyPS", "WaterEnthalpyPT", "PrandtlPT",
                              "FlueGasKinematicViscosity", "SolveSecant"})
@@ -94,7 +71,7 @@ TEST(CliFn, UsageErrorsGiveOneLineAndStatusTwo)
         for (const auto& a : args)
             joined += a + ' ';
         SCOPED_TRACE(joined);
-        const TRun r = RunTool(args);
+        const TCliRun r = RunTool(args);
         EXPECT_EQ(r.Status, CliExitUsage);
         EXPECT_TRUE(r.Out.empty());
         EXPECT_EQ(LineCount(r.Err), 1);
@@ -104,7 +81,7 @@ TEST(CliFn, UsageErrorsGiveOneLineAndStatusTwo)
 
 TEST(CliHelp, DocumentsTheFnCommand)
 {
-    const TRun r = RunTool({"--help"});
+    const TCliRun r = RunTool({"--help"});
     EXPECT_EQ(r.Status, CliExitOk);
     EXPECT_NE(r.Out.find("calorix-cli fn NAME ARG..."), std::string::npos);
     EXPECT_NE(r.Out.find("fn --list"), std::string::npos);

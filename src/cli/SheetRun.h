@@ -1,0 +1,58 @@
+// One run of a calculation sheet from the command line: the shipped content
+// with filled pick lists, the requested edits applied in order, the sheet's
+// handler run once, and what the sheet then shows, row by row.
+#pragma once
+
+#include "sheet/XLTypes.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <vector>
+
+class TXLSheet;
+
+// An edit of one cell: text into it, or a selected index of its pick list.
+struct TSheetEdit {
+    int Col;
+    int Row;
+    std::optional<QString> Text;
+    std::optional<int> Index;
+};
+
+struct TSheetReportRow {
+    int Row;
+    QString Label;
+    QString Value;
+    QString Unit;
+};
+
+struct TSheetReport {
+    int Sheet;
+    std::vector<TSheetReportRow> Rows;
+    std::optional<TColor> StateColor; // the water-and-steam sheets' state row
+};
+
+class TSheetRun {
+public:
+    // Calculation sheet n (1 … 8); raises ECliUsage for another number.
+    explicit TSheetRun(int n);
+    ~TSheetRun();
+
+    // Raises ECliUsage for an address outside the sheet.
+    void Apply(const TSheetEdit& edit);
+    // Runs the handler and reads back every row.
+    TSheetReport Run();
+
+    TXLSheet& Sheet() { return *FSheet; }
+
+private:
+    int FNumber;
+    std::unique_ptr<TXLSheet> FSheet;
+};
+
+void WriteReportText(const TSheetReport& report, std::ostream& out);
+void WriteReportJson(const TSheetReport& report, std::ostream& out);
+QString ColorName(TColor color); // "#RRGGBB"
