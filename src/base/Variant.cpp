@@ -302,7 +302,9 @@ int32_t Variant::ToInteger() const
     RaiseCast(VarType(), TVarType::Integer);
 }
 
-double Variant::ToDouble() const
+// A real number, the same for doubles and date-times; `as` names the kind
+// in the conversion error.
+double Variant::ToReal(TVarType as) const
 {
     switch (VarType()) {
     case TVarType::Empty:
@@ -310,7 +312,7 @@ double Variant::ToDouble() const
     case TVarType::Null:
         break;
     case TVarType::String:
-        return ParseNumber(std::get<2>(FValue), TVarType::Double);
+        return ParseNumber(std::get<2>(FValue), as);
     case TVarType::Integer:
         return std::get<3>(FValue);
     case TVarType::Double:
@@ -322,7 +324,12 @@ double Variant::ToDouble() const
     case TVarType::DateTime:
         return std::get<7>(FValue).Days;
     }
-    RaiseCast(VarType(), TVarType::Double);
+    RaiseCast(VarType(), as);
+}
+
+double Variant::ToDouble() const
+{
+    return ToReal(TVarType::Double);
 }
 
 bool Variant::ToBoolean() const
@@ -379,25 +386,7 @@ int64_t Variant::ToCurrency() const
 
 double Variant::ToDateTime() const
 {
-    switch (VarType()) {
-    case TVarType::Empty:
-        return 0.0;
-    case TVarType::Null:
-        break;
-    case TVarType::String:
-        return ParseNumber(std::get<2>(FValue), TVarType::DateTime);
-    case TVarType::Integer:
-        return std::get<3>(FValue);
-    case TVarType::Double:
-        return std::get<4>(FValue);
-    case TVarType::Boolean:
-        return std::get<5>(FValue) ? -1.0 : 0.0;
-    case TVarType::Currency:
-        return static_cast<double>(std::get<6>(FValue).Units) / 10000.0;
-    case TVarType::DateTime:
-        return std::get<7>(FValue).Days;
-    }
-    RaiseCast(VarType(), TVarType::DateTime);
+    return ToReal(TVarType::DateTime);
 }
 
 bool Variant::operator==(const Variant& other) const

@@ -68,5 +68,7 @@ private:
     using TStorage =
         std::variant<std::monostate, TNullTag, QString, int32_t, double, bool, TCurrencyUnits, TDateTimeDays>;
 
+    double ToReal(TVarType as) const;
+
     TStorage FValue;
 };

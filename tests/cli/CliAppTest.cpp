@@ -50,7 +50,7 @@ TEST(CliFn, ListShowsEveryFunctionWithUnits)
 
 TEST(CliFn, UsageErrorsGiveOneLineAndStatusTwo)
 {
-    const std::vector<std::vector<std::string>> bad = {
+    ExpectUsageErrors({
         {},
         {"nonsense"},
         {"fn"},
@@ -65,18 +65,7 @@ TEST(CliFn, UsageErrorsGiveOneLineAndStatusTwo)
         {"fn", "SolveSecant", "200", "100", "5", "350", "SaturationTemperature", "0.1"},
         {"fn", "SolveSecant", "200", "100", "5", "350", "WaterEnthalpyPT"},
         {"fn", "--list", "extra"},
-    };
-    for (const auto& args : bad) {
-        std::string joined;
-        for (const auto& a : args)
-            joined += a + ' ';
-        SCOPED_TRACE(joined);
-        const TCliRun r = RunTool(args);
-        EXPECT_EQ(r.Status, CliExitUsage);
-        EXPECT_TRUE(r.Out.empty());
-        EXPECT_EQ(LineCount(r.Err), 1);
-        EXPECT_EQ(r.Err.rfind("calorix-cli: ", 0), 0u);
-    }
+    });
 }
 
 TEST(CliHelp, DocumentsTheFnCommand)

@@ -3,6 +3,8 @@
 
 #include "cli/CliApp.h"
 
+#include <gtest/gtest.h>
+
 #include <sstream>
 #include <string>
 #include <vector>
@@ -27,4 +29,21 @@ inline int LineCount(const std::string& text)
     for (char c : text)
         n += c == '\n';
     return n;
+}
+
+// Each argument list is a usage error: status 2, nothing on standard
+// output, one line on standard error.
+inline void ExpectUsageErrors(const std::vector<std::vector<std::string>>& cases)
+{
+    for (const auto& args : cases) {
+        std::string joined;
+        for (const auto& a : args)
+            joined += a + ' ';
+        SCOPED_TRACE(joined);
+        const TCliRun r = RunTool(args);
+        EXPECT_EQ(r.Status, CliExitUsage);
+        EXPECT_TRUE(r.Out.empty());
+        EXPECT_EQ(LineCount(r.Err), 1);
+        EXPECT_EQ(r.Err.rfind("calorix-cli: ", 0), 0u);
+    }
 }

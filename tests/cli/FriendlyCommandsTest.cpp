@@ -70,7 +70,7 @@ TEST(CliFriendly, RejectedInputsExitWithOne)
 
 TEST(CliFriendly, UsageErrors)
 {
-    const std::vector<std::vector<std::string>> bad = {
+    ExpectUsageErrors({
         {"pt", "--p", "10"},
         {"pt", "--p", "10", "--t", "300", "--p-unit", "psi"},
         {"pt", "--p", "10", "--t", "300", "--x", "1"},
@@ -79,16 +79,7 @@ TEST(CliFriendly, UsageErrors)
         {"saturation"},
         {"heat-drop", "--p0", "1"},
         {"heat-drop", "--p0", "1", "--h0", "1", "--pk", "1", "--drop", "1"},
-    };
-    for (const auto& args : bad) {
-        std::string joined;
-        for (const auto& a : args)
-            joined += a + ' ';
-        SCOPED_TRACE(joined);
-        const TCliRun r = RunTool(args);
-        EXPECT_EQ(r.Status, CliExitUsage);
-        EXPECT_EQ(LineCount(r.Err), 1);
-    }
+    });
 }
 
 } // namespace

@@ -66,7 +66,7 @@ TEST(CliSheet, JsonHasTheSameContent)
 
 TEST(CliSheet, BadOptionsAndAddresses)
 {
-    const std::vector<std::vector<std::string>> bad = {
+    ExpectUsageErrors({
         {"sheet"},
         {"sheet", "0"},
         {"sheet", "9"},
@@ -84,17 +84,7 @@ TEST(CliSheet, BadOptionsAndAddresses)
         {"sheet", "2", "--decimal", ";"},
         {"sheet", "2", "--bogus", "1"},
         {"sheet", "2", "stray"},
-    };
-    for (const auto& args : bad) {
-        std::string joined;
-        for (const auto& a : args)
-            joined += a + ' ';
-        SCOPED_TRACE(joined);
-        const TCliRun r = RunTool(args);
-        EXPECT_EQ(r.Status, CliExitUsage);
-        EXPECT_TRUE(r.Out.empty());
-        EXPECT_EQ(LineCount(r.Err), 1);
-    }
+    });
 }
 
 } // namespace
