@@ -5,7 +5,12 @@
 #include "sheet/TXLCell.h"
 #include "sheet/TXLFont.h"
 #include "sheet/TXLSheet.h"
+#include "sheet/TXLPicture.h"
 #include "sheet/TXLStrings.h"
+
+#include <QFile>
+
+#include <stdexcept>
 
 namespace {
 
@@ -14,6 +19,8 @@ constexpr int ValueCol = 1;
 constexpr int UnitCol = 2;
 constexpr int ComboBoxEditor = 2; // the pick-list cell's third editor
 constexpr int HeatDropChoiceIndex = 3;
+constexpr int PictureCellWidth = 291;
+constexpr int PictureCellHeight = 211;
 
 const TXLLayout Centred{haCenter, vaBottom, 0, wmWrapWords};
 
@@ -110,11 +117,22 @@ void BuildCalculationSheet(int n, TXLSheet& sheet)
     const TSheetLayout& layout = SheetLayoutOf(n);
     sheet.SetColCount(layout.ColCount);
     sheet.SetRowCount(layout.RowCount);
+    for (int col = 0; col < layout.ColCount; ++col)
+        sheet.SetCellSize(col, sCols, layout.Widths[col]);
     for (const TSheetHeader& h : layout.Headers)
         BuildHeader(sheet, layout.ColCount, h);
     for (const auto rows : {layout.Inputs, layout.Results})
         for (const TSheetRow& r : rows)
             BuildRow(sheet, layout.ColCount, r);
+}
+
+// The splash picture as stored in the resources (see tools/render_splash).
+QByteArray SplashJpeg()
+{
+    QFile file(QStringLiteral(":/calc/splash.jpg"));
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("the splash picture is missing from the resources");
+    return file.readAll();
 }
 
 // One cell filling the grid, with the splash picture behind it; the
@@ -123,8 +141,13 @@ void BuildPictureSheet(TXLSheet& sheet)
 {
     sheet.SetColCount(1);
     sheet.SetRowCount(1);
+    sheet.SetCellSize(0, sCols, PictureCellWidth);
+    sheet.SetCellSize(0, sRows, PictureCellHeight);
     sheet.GetCell(0, 0)->SetStyles(TXLCellStyles{csProtect});
     sheet.SetCell(0, 0, nullptr);
+    TXLPicture splash;
+    splash.LoadFromData(QString::fromLatin1(TXLPicture::JPEGClass), SplashJpeg());
+    sheet.SetBackground(splash);
 }
 
 void FillList(TXLSheet& sheet, int col, int row, TUnitList list, int selected)

@@ -8,6 +8,9 @@
 #include "sheet/TXLStyle.h"
 #include "sheet/TXLUnion.h"
 
+#include <QFontMetrics>
+#include <QPainter>
+
 TXLCell::TXLCell() = default;
 
 TXLCell::~TXLCell() = default;
@@ -172,6 +175,17 @@ void TXLCell::DblClick()
 void TXLCell::KeyPress(QChar& key)
 {
     (void)key;
+}
+
+QSize TXLCell::RecommendedSize(QPainter& canvas)
+{
+    const QString text = GetText();
+    if (text.isEmpty())
+        return {0, 0};
+    if (HasFont())
+        canvas.setFont(GetFont()->ToQFont());
+    const QFontMetrics metrics = canvas.fontMetrics();
+    return {metrics.horizontalAdvance(text) + 2 * GetIndent() + 2, metrics.height() + 2};
 }
 
 bool TXLCell::IsWriteNotify()

@@ -12,10 +12,12 @@
 #include "sheet/TXLProCell.h"
 
 #include <QChar>
+#include <QSize>
 #include <QString>
 
 #include <memory>
 
+class QPainter;
 class TXLRow;
 class TXLStyle;
 
@@ -32,6 +34,9 @@ public:
     // A cell changes class only by being replaced, so this does nothing.
     void SetCellClass(const TXLCellClass* cellClass) override { (void)cellClass; }
     TXLStyle* GetBasedOn() const override { return FBasedOn; }
+    // Stores the style reference as read from a stream, without notifying or
+    // reloading (the reader resolves the style indices once all are known).
+    void PutBasedOn(TXLStyle* style) { FBasedOn = style; }
     // Raises ERAVazoError "Cannot use Style from disconnected Styler!" for a
     // style of another styler than the sheet's.
     void SetBasedOn(TXLStyle* style) override;
@@ -68,6 +73,12 @@ public:
     virtual void DblClick();
     // A class may consume the key by setting it to QChar(0).
     virtual void KeyPress(QChar& key);
+
+    // The size the cell asks for when its column or row is fitted to the
+    // content, measured on canvas, whose font is the sector's default: (0, 0)
+    // without a display text, else the text extent (in the cell's own font
+    // when it has one) plus twice the indent and 2 across, plus 2 down.
+    virtual QSize RecommendedSize(QPainter& canvas);
 
 protected:
     // True when the position's Styles contain csWriteNotify: every write

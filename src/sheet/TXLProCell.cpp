@@ -1,7 +1,15 @@
 #include "sheet/TXLProCell.h"
 
+#include "sheet/TXLProRange.h"
 #include "sheet/TXLSection.h"
 #include "sheet/TXLUnion.h"
+
+void TXLProCell::Assign(TXLPersistent& source)
+{
+    if (auto* range = dynamic_cast<TXLProRange*>(&source); range && range != this)
+        SetBounds(range->GetBounds());
+    TXLValue::Assign(source);
+}
 
 void TXLProCell::SetWidth(uint16_t width)
 {

@@ -15,6 +15,9 @@ class TXLSheet;
 
 class TXLProCell : public TXLValue {
 public:
+    // From a range, its rectangle first; then the property copy.
+    void Assign(TXLPersistent& source) override;
+
     virtual TXLSection* GetSection() const = 0;
     // The rectangle in sector coordinates (exclusive right and bottom).
     virtual TRect GetBounds() const = 0;

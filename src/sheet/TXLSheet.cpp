@@ -11,6 +11,7 @@
 
 TXLSheet::TXLSheet()
 {
+    FBackground.OnChange = [this] { BackgroundChanged(); };
     for (int s = sCols; s <= sClient; ++s)
         FSections[static_cast<size_t>(s)] = std::make_unique<TXLSection>(this, static_cast<TXLSector>(s));
     FBaseClientStyle = std::make_unique<TXLBaseStyle>(this, sfClient);

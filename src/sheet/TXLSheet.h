@@ -12,10 +12,12 @@
 
 #include "base/Variant.h"
 #include "sheet/TXLCellClass.h"
+#include "sheet/TXLPicture.h"
 #include "sheet/TXLSizeList.h"
 #include "sheet/XLEnums.h"
 #include "sheet/XLTypes.h"
 
+#include <QSize>
 #include <QString>
 
 #include <array>
@@ -28,6 +30,7 @@
 class IXLSheetUser;
 class TXLBaseStyle;
 class TXLCell;
+class TXLFont;
 class TXLObject;
 class TXLSection;
 class TXLSheet;
@@ -41,6 +44,9 @@ using TXLFunctionEvent = std::function<void(TXLSheet* Sender, const QString& ANa
                                             int ACount, Variant& AResult)>;
 using TXLCellEnumProc = std::function<void(TXLCell* ACell, intptr_t AData, bool& Stop)>;
 using TXLCoordEnumProc = std::function<void(TPoint ACoord, intptr_t AData, bool& Stop)>;
+// AIndex is the body index, or the (negative) sheet coordinate of a title
+// column or row; the handler may change AValue before it is stored.
+using TXLSizingEvent = std::function<void(void* Sender, TXLAxis AAxis, int AIndex, int& AValue)>;
 
 class TXLSheet {
 public:
@@ -110,6 +116,56 @@ public:
     // The size lists of a band (body or title) and their hidden-size lists.
     TXLSizeList& GetSizeList(TXLAxis axis, bool body) { return FSizes[axis][body ? 1 : 0]; }
     TXLSizeList& GetHiddenList(TXLAxis axis, bool body) { return FHidden[axis][body ? 1 : 0]; }
+    int GetColDefWidth() const { return GetDefCellSize(sCols); }
+    void SetColDefWidth(int size) { SetDefCellSize(sCols, size); }
+    int GetRowDefHeight() const { return GetDefCellSize(sRows); }
+    void SetRowDefHeight(int size) { SetDefCellSize(sRows, size); }
+    // Upper bound per axis (ColMaxWidth, RowMaxHeight); 0 or less: none.
+    int GetMaxCellSize(TXLAxis axis) const { return FMaxSizes[axis]; }
+    // Lowers the default or every larger size to a new positive bound.
+    void SetMaxCellSize(TXLAxis axis, int size);
+    int GetColMaxWidth() const { return GetMaxCellSize(sCols); }
+    void SetColMaxWidth(int size) { SetMaxCellSize(sCols, size); }
+    int GetRowMaxHeight() const { return GetMaxCellSize(sRows); }
+    void SetRowMaxHeight(int size) { SetMaxCellSize(sRows, size); }
+    // Sizes by sheet coordinate on axis (negative: the title band). Setters
+    // ignore an index outside its band; getters give the band's default
+    // there (0 for the hidden-size list).
+    //
+    // The effective size: the visible one, or the remembered one of a hidden
+    // entry. Setting -1 fits to the content, 0 stores 1; a hidden entry only
+    // has its remembered size replaced.
+    int GetCellSize(int index, TXLAxis axis) const;
+    void SetCellSize(int index, TXLAxis axis, int size);
+    // The visible size only (0 while hidden); setting goes through Sizing
+    // and tells the users.
+    int GetIntCellSize(int index, TXLAxis axis) const;
+    void SetIntCellSize(int index, TXLAxis axis, int size);
+    // The remembered size of a hidden entry (0 for a visible one); setting
+    // tells nobody.
+    int GetInvCellSize(int index, TXLAxis axis) const;
+    void SetInvCellSize(int index, TXLAxis axis, int size);
+    bool GetCellVisible(int index, TXLAxis axis) const;
+    // Hiding remembers the visible size and shows 0; showing restores it.
+    void SetCellVisible(int index, TXLAxis axis, bool visible);
+    // The width or height fitted to the content of a column or row
+    // (ColDefWidth / RowDefHeight when nothing there asks for a size).
+    int CalcColWidth(int col);
+    int CalcRowHeight(int row);
+    // The largest recommended width and height of the existing cells of a
+    // sheet rectangle, measured with font (cells without their own font).
+    // For widths (axis sCols) cells anchoring areas wider than one column
+    // and cells in hidden rows are left out; for heights likewise.
+    QSize CheckRectSize(const TRect& rect, TXLFont& font, TXLAxis axis);
+    // The hook and the maximum applied to a proposed visible size (index is
+    // the band index).
+    void Sizing(TXLAxis axis, bool body, int index, int& size);
+
+    // The picture behind the body; any change repaints the body in every user.
+    const TXLPicture& GetBackground() const { return FBackground; }
+    TXLPicture& GetBackground() { return FBackground; }
+    // Copies picture.
+    void SetBackground(const TXLPicture& picture) { FBackground.Assign(picture); }
 
     // Structure and traversal --------------------------------------------
     // Inserts (ACount > 0) or deletes (ACount < 0) columns or rows at a
@@ -182,6 +238,16 @@ public:
     // when it lies inside the counts, else AValue stays.
     virtual void DefVariable(const QString& AName, Variant& AValue);
     virtual void DefFunction(const QString& AName, const Variant* AParams, int ACount, Variant& AResult);
+    // Evaluates a formula text in this sheet (TXLCalculator). ACell is the
+    // formula cell being computed, or null; reaching a cell that is already
+    // being computed raises EXLCircular "Circular Reference".
+    Variant CalcExpression(const QString& AText, TXLCell* ACell = nullptr, bool ASyntaxOnly = false);
+    // Recomputes every formula cell once: all are marked pending, then each
+    // one still pending is calculated in enumeration order (a formula that
+    // reads a pending cell calculates that cell first).
+    void Recalculate();
+    // The per-cell step of Recalculate (a TXLCellEnumProc).
+    void RecalculateCell(TXLCell* ACell, intptr_t AData, bool& Stop);
 
     // Print settings ------------------------------------------------------
     // Margins indexed 0..3 (left, top, right, bottom); negative becomes 0.
@@ -228,11 +294,18 @@ public:
     TRAVazoEvent OnCellChanged;
     TXLVariableEvent OnVariable;
     TXLFunctionEvent OnFunction;
+    TXLSizingEvent OnSizing;
 
 private:
     // The sections holding the body (or title) band of axis.
     std::array<TXLSector, 2> BandSections(TXLAxis axis, bool body) const;
     void SetBandCount(TXLAxis axis, bool body, int count);
+    // The band of a sheet coordinate on axis and the index inside it; false
+    // when the index lies outside that band.
+    bool ToBand(int index, TXLAxis axis, bool& body, int& bandIndex) const;
+    // The fitted size of the column (sCols) or row (sRows) at index.
+    int CalcCellSize(int index, TXLAxis axis);
+    void BackgroundChanged();
 
     QString FName;
     QString FAuthor;
@@ -240,6 +313,8 @@ private:
     // [axis][0 = title, 1 = body]
     std::array<std::array<TXLSizeList, 2>, 2> FSizes;
     std::array<std::array<TXLSizeList, 2>, 2> FHidden;
+    std::array<int, 2> FMaxSizes{};
+    TXLPicture FBackground;
     std::vector<IXLSheetUser*> FUsers;
     std::array<std::unique_ptr<TXLSection>, 4> FSections;
     std::unique_ptr<TXLBaseStyle> FBaseClientStyle;
@@ -259,4 +334,6 @@ private:
     TXLAxes FPrintTitles;
     bool FPrintGridLines = false;
     TRect FPrintArea;
+    // The formula cells under evaluation, innermost last (identity only).
+    std::vector<TXLCell*> FEvaluating;
 };

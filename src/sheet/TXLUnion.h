@@ -26,6 +26,10 @@ public:
     void SetAnchor(TXLCell* anchor) { FAnchor = anchor; }
     // The anchor cell is going away; the area stays.
     void ClearAnchor() { FAnchor = nullptr; }
+    // Stores the rectangle as read from a stream, without normalising: for a
+    // reader filling a section that holds no cells and no formatting yet,
+    // which keeps the areas apart itself.
+    void PutBounds(const TRect& rect) { FBounds = rect; }
 
 private:
     TXLSection* FSection;

@@ -14,9 +14,14 @@
 #include <cstdint>
 
 class TXLObject;
+struct TXLDraw;
 
 class TXLValue : public TXLPersistent {
 public:
+    // Draws the display text into rect (the cell's content rectangle) the
+    // way the painter asks (TXLDraw.h); classes that show something else
+    // override it.
+    virtual void Draw(const TXLDraw& draw, const TRect& rect);
     virtual double GetDouble();
     virtual double GetDateTime();
     virtual int32_t GetInteger();

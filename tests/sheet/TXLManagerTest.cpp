@@ -22,10 +22,11 @@ const TXLCellClass* Strings() { return TXLCStrings::StaticClass(); }
 TEST(TXLManagerTest, EngineClassesAreRegisteredInOrder)
 {
     TXLManager& m = XLManager();
-    ASSERT_EQ(m.GetCellClassCount(), 2);
+    // The value classes follow these two; their order is checked with them.
+    ASSERT_GE(m.GetCellClassCount(), 2);
     EXPECT_EQ(m.GetCellClass(0), String());
     EXPECT_EQ(m.GetCellClass(1), Strings());
-    EXPECT_EQ(m.GetCellClass(2), nullptr);
+    EXPECT_EQ(m.GetCellClass(m.GetCellClassCount()), nullptr);
     EXPECT_EQ(m.GetCellClass(-1), nullptr);
     EXPECT_EQ(m.IndexOfCellClass(Strings()), 1);
     EXPECT_EQ(m.IndexOfCellClass(TXLCell::StaticClass()), -1);
@@ -70,8 +71,9 @@ TEST(TXLManagerTest, FormatsOfTheEngineClasses)
 TEST(TXLManagerTest, RegisteringTheEngineClassesAgainChangesNothing)
 {
     TXLManager& m = XLManager();
+    const int count = m.GetCellClassCount();
     XLRegisterCellClasses(m);
-    ASSERT_EQ(m.GetCellClassCount(), 2);
+    ASSERT_EQ(m.GetCellClassCount(), count);
     EXPECT_EQ(m.GetCellClass(0), String());
     EXPECT_EQ(m.GetEditClassCount(String()), 3);
     EXPECT_EQ(m.GetEditClassCount(Strings()), 3);
