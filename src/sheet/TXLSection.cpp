@@ -88,8 +88,16 @@ TXLCell* TXLSection::GetCell(int col, int row)
     return CreateCell(p.X, p.Y, FBaseStyle->GetCellClass());
 }
 
+void TXLSection::CheckCreatable(const TXLCellClass* cellClass)
+{
+    // An abstract class (TXLCNumber) has no factory: no cell can be of it.
+    if (!cellClass || !cellClass->Create)
+        throw ERAVazoError("Cannot create a cell of an abstract class!");
+}
+
 TXLCell* TXLSection::CreateCell(int col, int row, const TXLCellClass* cellClass)
 {
+    CheckCreatable(cellClass);
     // Positions left of or above the band are outside the store.
     TSListStore<void*>::CheckIndex(col);
     TSListStore<void*>::CheckIndex(row);
@@ -128,6 +136,7 @@ void TXLSection::SetCellClass(int col, int row, const TXLCellClass* cellClass)
 {
     if (!cellClass)
         return;
+    CheckCreatable(cellClass); // before the old cell is gone
     const TPoint p = ResolvePosition({col, row});
     TXLCell* old = GetRawCell(p.X, p.Y);
     const TXLCellClass* current = old ? old->GetCellClass() : FBaseStyle->GetCellClass();

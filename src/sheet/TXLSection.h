@@ -57,6 +57,8 @@ public:
     // The cell object stored exactly there, without resolving merged areas.
     TXLCell* GetRawCell(int col, int row) const;
     // Makes a cell of cellClass at the position (which must hold none).
+    // Raises ERAVazoError for a class that cannot make cells.
+    static void CheckCreatable(const TXLCellClass* cellClass);
     TXLCell* CreateCell(int col, int row, const TXLCellClass* cellClass);
     // Destroys the cell object there (its formatting stays with the position).
     void DestroyCell(int col, int row);

@@ -7,7 +7,17 @@
 #include "sheet/TXLCalculator.h"
 #include "sheet/XLFormulaErrors.h"
 
+#include "base/ERAVazoError.h"
+
 #include <algorithm>
+
+namespace {
+
+// Formula cells read each other recursively; a chain deeper than this
+// fails (the cell shows "#VALUE!") rather than overflowing the stack.
+constexpr size_t MaxFormulaDepth = 128;
+
+} // namespace
 
 Variant TXLSheet::CalcExpression(const QString& AText, TXLCell* ACell, bool ASyntaxOnly)
 {
@@ -16,6 +26,8 @@ Variant TXLSheet::CalcExpression(const QString& AText, TXLCell* ACell, bool ASyn
         return calculator.Calculate(AText);
     if (std::find(FEvaluating.begin(), FEvaluating.end(), ACell) != FEvaluating.end())
         throw EXLCircular(XLFormulaMessages::Circular, 0);
+    if (FEvaluating.size() >= MaxFormulaDepth)
+        throw ERAVazoError("Formulas are nested too deeply!");
     FEvaluating.push_back(ACell);
     // The cell leaves the list however the evaluation ends.
     struct TLeave {

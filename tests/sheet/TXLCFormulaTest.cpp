@@ -290,3 +290,46 @@ TEST_F(TXLCFormulaTest, ClassChangeAndCopyKeepTheFormula)
 }
 
 }  // namespace
+
+namespace {
+
+// Column A holds a chain: A1 = 1, A(n+1) = An + 1, written bottom up so
+// that every cell is still due when Recalculate reaches the last one.
+void BuildChain(TXLSheet& sheet, int length)
+{
+    sheet.SetRowCount(length);
+    for (int row = length - 1; row >= 0; --row) {
+        sheet.SetCellClass(0, row, TXLCFormula::StaticClass());
+        const QString formula = row == 0 ? QStringLiteral("=1") : QStringLiteral("=A%1+1").arg(row);
+        sheet.GetCell(0, row)->SetString(formula);
+    }
+}
+
+TEST(TXLCFormulaChain, ModerateChainsRecalculate)
+{
+    TFormatSettingsOverride locale(FormatSettings::WithDecimalSeparator(u'.'));
+    TXLSheet sheet;
+    BuildChain(sheet, 100);
+    sheet.SetFloat(0, 0, 10); // drops A1's formula
+    sheet.Recalculate();
+    EXPECT_EQ(sheet.GetFloat(0, 99), 109.0);
+}
+
+TEST(TXLCFormulaChain, DeepChainsFailInsteadOfOverflowingTheStack)
+{
+    TFormatSettingsOverride locale(FormatSettings::WithDecimalSeparator(u'.'));
+    TXLSheet sheet;
+    BuildChain(sheet, 5000);
+    sheet.GetCell(0, 0)->SetString(QStringLiteral("=2"));
+    for (int row = 1; row < 5000; ++row)
+        sheet.GetCell(0, row)->IncludeState(csRecalc);
+    bool stop = false;
+    sheet.RecalculateCell(sheet.GetCell(0, 4999), 0, stop);
+    // Somewhere down the chain a cell gave up; the evaluation came back.
+    int failed = 0;
+    for (int row = 0; row < 5000; ++row)
+        failed += sheet.GetCell(0, row)->GetText() == QStringLiteral("#VALUE!");
+    EXPECT_GE(failed, 1);
+}
+
+} // namespace

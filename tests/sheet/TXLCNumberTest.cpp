@@ -4,7 +4,10 @@
 
 #include "CellTestSupport.h"
 #include "base/FormatSettings.h"
+#include "base/ERAVazoError.h"
 #include "base/VariantError.h"
+#include "sheet/TXLCNumber.h"
+#include "sheet/TXLSheet.h"
 
 #include <gtest/gtest.h>
 
@@ -172,3 +175,17 @@ TEST_F(TXLCNumberTest, DisplayTextFollowsTheDisplayFormat)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TXLCNumberAbstract, NoCellCanBeOfTheAbstractNumberClass)
+{
+    TXLSheet sheet;
+    sheet.GetCell(0, 0)->SetString(QStringLiteral("kept"));
+    EXPECT_THROW(sheet.SetCellClass(0, 0, TXLCNumber::StaticClass()), ERAVazoError);
+    EXPECT_EQ(sheet.GetCell(0, 0)->GetString(), QStringLiteral("kept")); // the old cell stays
+    EXPECT_THROW(sheet.SetCellClass(1, 1, TXLCNumber::StaticClass()), ERAVazoError);
+    EXPECT_EQ(sheet.GetPeekCell(1, 1), nullptr);
+}
+
+} // namespace
