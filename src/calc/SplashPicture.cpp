@@ -10,47 +10,51 @@
 
 namespace {
 
-// The diagram's frame inside the picture and its scales: s in kJ/(kg·K)
-// across, t in °C up.
-constexpr QRectF Plot(28, 78, 252, 118);
+// The diagram's scales: s in kJ/(kg·K) across, t in °C up, mapped onto a
+// frame of the picture.
 constexpr double SMin = 0.0, SMax = 9.5;
 constexpr double TMin = 0.0, TMax = 400.0;
 
-QPointF At(double s, double t)
-{
-    return {Plot.left() + (s - SMin) / (SMax - SMin) * Plot.width(),
-            Plot.bottom() - (t - TMin) / (TMax - TMin) * Plot.height()};
-}
+struct TPlot {
+    QRectF Frame;
+
+    QPointF At(double s, double t) const
+    {
+        return {Frame.left() + (s - SMin) / (SMax - SMin) * Frame.width(),
+                Frame.bottom() - (t - TMin) / (TMax - TMin) * Frame.height()};
+    }
+};
 
 // The saturation dome from the library's own saturation line: up the
 // saturated-water branch, down the dry-steam branch.
-QPainterPath Dome()
+QPainterPath Dome(const TPlot& plot)
 {
     QPainterPath dome;
-    dome.moveTo(At(SaturatedWaterEntropy(1.0f), 1.0));
+    dome.moveTo(plot.At(SaturatedWaterEntropy(1.0f), 1.0));
     for (int t = 4; t <= 374; t += 3)
-        dome.lineTo(At(SaturatedWaterEntropy(static_cast<float>(t)), t));
+        dome.lineTo(plot.At(SaturatedWaterEntropy(static_cast<float>(t)), t));
     for (int t = 374; t >= 1; t -= 3)
-        dome.lineTo(At(SaturatedSteamEntropy(static_cast<float>(t)), t));
+        dome.lineTo(plot.At(SaturatedSteamEntropy(static_cast<float>(t)), t));
     dome.closeSubpath();
     return dome;
 }
 
-void DrawBackground(QPainter& p)
+void DrawBackground(QPainter& p, int width, int height)
 {
-    QLinearGradient sky(0, 0, 0, SplashHeight);
+    QLinearGradient sky(0, 0, 0, height);
     sky.setColorAt(0.0, QColor(18, 52, 96));
     sky.setColorAt(1.0, QColor(6, 22, 44));
-    p.fillRect(QRect(0, 0, SplashWidth, SplashHeight), sky);
+    p.fillRect(QRect(0, 0, width, height), sky);
 }
 
-void DrawDiagram(QPainter& p)
+void DrawDiagram(QPainter& p, const TPlot& plot, bool axisNames)
 {
+    const auto At = [&plot](double s, double t) { return plot.At(s, t); };
     p.setPen(QPen(QColor(255, 255, 255, 60), 1));
     p.drawLine(At(SMin, TMin), At(SMax, TMin));
     p.drawLine(At(SMin, TMin), At(SMin, TMax));
 
-    const QPainterPath dome = Dome();
+    const QPainterPath dome = Dome(plot);
     QLinearGradient fill(At(0, 0), At(0, 374));
     fill.setColorAt(0.0, QColor(64, 160, 255, 90));
     fill.setColorAt(1.0, QColor(255, 110, 60, 110));
@@ -68,6 +72,8 @@ void DrawDiagram(QPainter& p)
     p.setPen(QPen(QColor(255, 196, 80), 2));
     p.drawPath(isobar);
 
+    if (!axisNames)
+        return;
     QFont axis(QStringLiteral("DejaVu Sans"));
     axis.setPixelSize(9);
     p.setFont(axis);
@@ -102,8 +108,8 @@ QImage RenderSplashImage()
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    DrawBackground(p);
-    DrawDiagram(p);
+    DrawBackground(p, SplashWidth, SplashHeight);
+    DrawDiagram(p, TPlot{QRectF(28, 78, 252, 118)}, true);
     DrawTitle(p);
     p.end();
     return image;
@@ -116,4 +122,15 @@ QByteArray RenderSplashJpeg()
     buffer.open(QIODevice::WriteOnly);
     RenderSplashImage().save(&buffer, "JPEG", 90);
     return bytes;
+}
+
+QImage RenderAboutImage(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    DrawBackground(p, width, height);
+    DrawDiagram(p, TPlot{QRectF(width * 0.08, height * 0.1, width * 0.84, height * 0.8)}, false);
+    p.end();
+    return image;
 }

@@ -13,3 +13,5 @@ constexpr int SplashHeight = 220;
 QImage RenderSplashImage();
 // The same picture as JPEG bytes.
 QByteArray RenderSplashJpeg();
+// The diagram alone, for the About window.
+QImage RenderAboutImage(int width, int height);

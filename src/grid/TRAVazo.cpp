@@ -444,11 +444,14 @@ void TRAVazo::changeEvent(QEvent* event)
 
 void TRAVazo::FocusChanged(QWidget* old, QWidget* now)
 {
-    const auto inside = [this](const QWidget* w) { return w && (w == this || isAncestorOf(w)); };
-    const bool was = inside(old);
-    const bool is = inside(now);
-    if (was && !is)
-        Notify(OnExit);
-    else if (!was && is)
-        Notify(OnEnter);
+    (void)old;
+    // No focus widget at all means another window was activated: the grid
+    // keeps its place as its window's focus and hears nothing.
+    if (!now)
+        return;
+    const bool inside = now == this || isAncestorOf(now);
+    if (inside == FFocusInside)
+        return;
+    FFocusInside = inside;
+    Notify(inside ? OnEnter : OnExit);
 }

@@ -231,4 +231,6 @@ private:
     bool FDestroying = false;
     TXLCallout FCallout;
     QMetaObject::Connection FFocusConnection;
+    // Whether the focus widget of the application is the grid or inside it.
+    bool FFocusInside = false;
 };

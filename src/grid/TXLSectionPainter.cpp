@@ -96,10 +96,13 @@ void TXLSectionPainter::PaintColors(TXLPaintStruct& paint, const std::vector<int
         // A coloured cell covers the grid lines around it.
         const int top = ys[ri] - 1;
         const int bottom = ys[ri + 1];
-        int runStart = -1;
+        // The run of equal colours being collected (its first pixel may be
+        // -1: the line left of the first column).
+        bool inRun = false;
+        int runStart = 0;
         TColor runColor = own;
         const auto flush = [&](int endX) {
-            if (runStart < 0)
+            if (!inRun)
                 return;
             const QColor color = XLColorToQColor(runColor, paint.Palette);
             const QRect rect(runStart, top, endX - runStart, bottom - top);
@@ -107,7 +110,7 @@ void TXLSectionPainter::PaintColors(TXLPaintStruct& paint, const std::vector<int
                 canvas.fillRect(rect, color);
                 covered += rect;
             }
-            runStart = -1;
+            inRun = false;
         };
         for (int c = paint.Area.Left; c < paint.Area.Right; ++c) {
             const size_t ci = static_cast<size_t>(c - paint.Area.Left);
@@ -118,9 +121,10 @@ void TXLSectionPainter::PaintColors(TXLPaintStruct& paint, const std::vector<int
                 flush(xs[ci]);
                 continue;
             }
-            if (runStart >= 0 && color != runColor)
+            if (inRun && color != runColor)
                 flush(xs[ci]);
-            if (runStart < 0) {
+            if (!inRun) {
+                inRun = true;
                 runStart = xs[ci] - 1;
                 runColor = color;
             }
@@ -226,7 +230,10 @@ void TXLSectionPainter::PaintCell(TXLPaintStruct& paint, TXLDraw& draw, const TR
     draw.WrapMode = layout.WrapMode;
     content.Left += layout.Indent;
     content.Right -= layout.Indent;
-    draw.Font = *cell.GetFont();
+    // The font of whoever holds it along the chain: no font object is made
+    // for a cell that has none of its own.
+    TXLPersistent* holder = cell.FindProperty(prFont);
+    draw.Font = *(holder ? holder : &cell)->GetFont();
     PrepareFont(draw.Font, paint.ScaleY, cell.HasState(csError), true);
     // The value's drawing knows only explicit colours: give it the
     // palette's colour for a system one.

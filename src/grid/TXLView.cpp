@@ -315,11 +315,12 @@ void TXLView::Select(const TRect& area, TPoint oldCurrent)
         wanted = ExpandArea(wanted);
         CropArea(wanted);
     }
-    if (wanted == FSelArea) {
-        SelectionChanged(FSelArea, oldCurrent);
-        return;
-    }
+    // Clearing, or the same area again, only redraws (the current cell may
+    // have moved inside it).
+    const bool displayOnly = wanted.IsEmpty() || wanted == FSelArea;
     SelectionChanged(wanted, oldCurrent);
+    if (displayOnly)
+        return;
     if (GetEditable())
         FGrid->SelectionChanged(this);
 }
@@ -339,18 +340,26 @@ void TXLView::ReloadSelection()
         CropArea(area);
     }
     SelectionChanged(area, FCurrent);
-    viewport()->update();
 }
 
 // Events ----------------------------------------------------------------------
 
 void TXLView::wheelEvent(QWheelEvent* event)
 {
-    // A purely horizontal wheel has no vertical delta: left to the parent.
-    bool handled = false;
-    if (const int delta = event->angleDelta().y(); delta != 0)
-        XLGuardEvent([&] { handled = FGrid->DoWheel(event->modifiers(), delta); });
-    event->setAccepted(handled);
+    // The grid counts whole notches; fine-grained wheels and touch pads
+    // send parts of one, which are added up here. A purely horizontal wheel
+    // is left to the parent.
+    const int delta = event->angleDelta().y();
+    if (delta == 0 || !FGrid->GetSheet()) {
+        event->ignore();
+        return;
+    }
+    FWheelRest += delta;
+    const int notches = FWheelRest / QWheelEvent::DefaultDeltasPerStep * QWheelEvent::DefaultDeltasPerStep;
+    FWheelRest -= notches;
+    if (notches != 0)
+        XLGuardEvent([&] { FGrid->DoWheel(event->modifiers(), notches); });
+    event->accept();
 }
 
 void TXLView::mousePressEvent(QMouseEvent* event)

@@ -123,7 +123,8 @@ public:
     // cell, in the edit view a ring around the area when the grid is 3-D.
     QRegion CreateSelectionRgn(const TRect& area, TPoint current) const;
     void SelectionChanged(const TRect& newArea, TPoint oldCurrent);
-    // A strip's frames with the titles of the body's selection raised.
+    // A strip's frame at a position: raised deep for the titles of the
+    // body's selection (the title-highlight area of the paint in progress).
     TXLFrame GetTitleFrame(int col, int row) const;
     // Page-break lines: breaks hold, per axis, the line one past each page.
     void PaintLayout(QPainter& painter, const std::vector<int>& colBreaks, const std::vector<int>& rowBreaks,
@@ -159,7 +160,11 @@ private:
     bool FPending = false;
     // Set while the scroll bars are being set from the offset.
     bool FAdjusting = false;
+    // Wheel movement short of a whole notch.
+    int FWheelRest = 0;
     TPoint FCurrent;
     TPoint FCursor;
     TRect FSelArea;
+    // The strip's titles shown raised: the body's selection across the strip.
+    TRect FTitleArea;
 };

@@ -82,8 +82,13 @@ void TXLView::Paint(const QRegion& region)
             if (u->GetBounds().Intersects(area) && CalcRect(u->GetBounds(), cmFull, pixels))
                 paint.Unions.push_back({u->GetBounds(), pixels, u->GetCell()});
         }
-        if (FSector != sClient && !GetEditable() && FGrid->HasOption(oTitle3D))
+        // Titles of the body's selection stand out in a strip that does not
+        // hold the current cell.
+        FTitleArea = {};
+        if (FSector != sClient && !GetEditable() && FGrid->HasOption(oTitle3D)) {
+            FTitleArea = TitleArea(FGrid->GetView(sClient)->GetSelArea());
             paint.FrameData = [this](int col, int row) { return GetTitleFrame(col, row); };
+        }
         TXLSectionPainter(*FSection).PaintRect(paint);
         painter.setClipRegion(region);
         std::vector<int> colBreaks;
@@ -149,11 +154,10 @@ TRect TXLView::TitleArea(const TRect& bodyArea) const
 
 TXLFrame TXLView::GetTitleFrame(int col, int row) const
 {
-    const TRect highlight = TitleArea(FGrid->GetView(sClient)->GetSelArea());
-    if (!highlight.IsEmpty()) {
-        if (FSector == sCols && col >= highlight.Left && col < highlight.Right)
+    if (!FTitleArea.IsEmpty()) {
+        if (FSector == sCols && col >= FTitleArea.Left && col < FTitleArea.Right)
             return frDeepUp;
-        if (FSector == sRows && row >= highlight.Top && row < highlight.Bottom)
+        if (FSector == sRows && row >= FTitleArea.Top && row < FTitleArea.Bottom)
             return frDeepUp;
     }
     return static_cast<TXLFrame>(FSection->GetInfoList(siFrame)->Read(row, col));

@@ -212,14 +212,25 @@ void TXLView::AdjustSizeChange(TXLAxis axis, int index, int start, int newSize, 
     const TXLSize client = GetClientSize();
     const int offset = GetOffset().Of(axis);
     const int visibleEnd = offset + client.Of(axis);
-    // What follows the line moves with its far edge.
-    const int from = std::max(start + oldSize - offset, 0);
-    if (delta != 0 && from < client.Of(axis)) {
-        const QRect moving = axis == sCols ? QRect(from, 0, client.x - from, client.y)
-                                           : QRect(0, from, client.x, client.y - from);
-        viewport()->scroll(axis == sCols ? delta : 0, axis == sRows ? delta : 0, moving);
-    }
     const bool picture = HasBackground() != nullptr;
+    if (start < offset) {
+        // A line before the view: the offset takes the change, so the shown
+        // content keeps its place. Every view of the list does this for
+        // itself, so nothing is passed to the partners.
+        TXLSize moved = GetOffset();
+        moved.Of(axis) += delta;
+        FGeometry.SetOffset(moved);
+        if (picture)
+            Invalidate();
+    } else if (delta != 0) {
+        // What follows the line moves with its far edge.
+        const int from = start + oldSize - offset;
+        if (from < client.Of(axis)) {
+            const QRect moving = axis == sCols ? QRect(from, 0, client.x - from, client.y)
+                                               : QRect(0, from, client.x, client.y - from);
+            viewport()->scroll(axis == sCols ? delta : 0, axis == sRows ? delta : 0, moving);
+        }
+    }
     if (std::max(offset, start) < std::min(visibleEnd + 5, start + std::max(newSize, oldSize))) {
         if (picture || IsLocked()) {
             Invalidate();
@@ -228,14 +239,6 @@ void TXLView::AdjustSizeChange(TXLAxis axis, int index, int start, int newSize, 
             viewport()->update(axis == sCols ? QRect(edge, 0, client.x - edge, client.y)
                                              : QRect(0, edge, client.x, client.y - edge));
         }
-    }
-    // A line before the view: keep the shown content in place.
-    if (start < offset) {
-        TXLSize moved = GetOffset();
-        moved.Of(axis) += delta;
-        SetOffset(moved);
-        if (picture)
-            Invalidate();
     }
     if (FSection) {
         for (int i = 0; i < FSection->GetUnionCount(); ++i) {
