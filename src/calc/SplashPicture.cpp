@@ -96,7 +96,7 @@ void DrawTitle(QPainter& p)
     p.setPen(QColor(190, 215, 240));
     p.drawText(QRect(0, 50, SplashWidth, 18), Qt::AlignHCenter | Qt::AlignVCenter,
                QStringLiteral("Теплофизические свойства теплоносителей"));
-    p.drawText(QRect(0, 200, SplashWidth, 16), Qt::AlignHCenter | Qt::AlignVCenter,
+    p.drawText(QRect(0, 186, SplashWidth, 16), Qt::AlignHCenter | Qt::AlignVCenter,
                QStringLiteral("вода и пар · воздух · дымовые газы"));
 }
 
@@ -109,7 +109,7 @@ QImage RenderSplashImage()
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     DrawBackground(p, SplashWidth, SplashHeight);
-    DrawDiagram(p, TPlot{QRectF(28, 78, 252, 118)}, true);
+    DrawDiagram(p, TPlot{QRectF(28, 76, 248, 104)}, true);
     DrawTitle(p);
     p.end();
     return image;

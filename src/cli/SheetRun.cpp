@@ -1,6 +1,7 @@
 #include "cli/SheetRun.h"
 
 #include "calc/CalcHandlers.h"
+#include "ShippedSheets.h"
 #include "calc/SheetContent.h"
 #include "cli/CliError.h"
 #include "sheet/TXLCell.h"
@@ -43,7 +44,7 @@ TSheetRun::TSheetRun(int n) : FNumber(n), FSheet(std::make_unique<TXLSheet>())
 {
     if (!CalcHandlerOfSheet(n))
         throw ECliUsage("no calculation sheet " + std::to_string(n) + " (sheets are 1 … 8)");
-    BuildSheetContent(n, *FSheet);
+    LoadShippedSheet(n, *FSheet);
     FillPickLists(n, *FSheet);
 }
 
