@@ -2,28 +2,7 @@
 
 #include "base/FormatDateTime.h"
 #include "base/FormatFloat.h"
-
-namespace {
-
-// Position of the first ";" that is not inside quoted text, or -1.
-qsizetype FirstSectionBreak(const QString& format)
-{
-    QChar quote;
-    for (qsizetype i = 0; i < format.size(); ++i) {
-        const QChar c = format[i];
-        if (!quote.isNull()) {
-            if (c == quote)
-                quote = QChar();
-        } else if (c == u'"' || c == u'\'') {
-            quote = c;
-        } else if (c == u';') {
-            return i;
-        }
-    }
-    return -1;
-}
-
-} // namespace
+#include "base/FormatSections.h"
 
 QString FormatFloatEx(const QString& format, double value, const FormatSettings& settings)
 {
@@ -41,7 +20,7 @@ QString FormatFloatEx(const QString& format, double value)
 
 QString FormatDateTimeEx(const QString& format, TDateTime value, const FormatSettings& settings)
 {
-    const qsizetype split = FirstSectionBreak(format);
+    const qsizetype split = NextSectionBreak(format);
     if (value != 0)
         return FormatDateTime(split < 0 ? format : format.left(split), value, settings);
     const QString zeroPart = split < 0 ? QString() : format.mid(split + 1);

@@ -1,5 +1,7 @@
 #include "base/FormatFloat.h"
 
+#include "base/FormatSections.h"
+
 #include <QStringList>
 
 #include <charconv>
@@ -31,22 +33,10 @@ struct TSection {
 QStringList SplitSections(const QString& format)
 {
     QStringList sections;
-    QString current;
-    QChar quote;
-    for (QChar c : format) {
-        if (!quote.isNull()) {
-            if (c == quote)
-                quote = QChar();
-        } else if (c == u'"' || c == u'\'') {
-            quote = c;
-        } else if (c == u';') {
-            sections << current;
-            current.clear();
-            continue;
-        }
-        current += c;
-    }
-    sections << current;
+    qsizetype start = 0;
+    for (qsizetype end; (end = NextSectionBreak(format, start)) >= 0; start = end + 1)
+        sections << format.mid(start, end - start);
+    sections << format.mid(start);
     return sections;
 }
 
