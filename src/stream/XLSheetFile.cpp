@@ -226,11 +226,12 @@ public:
         case pPrintMode:
             sheet.SetPrintMode(entry.Mode);
             FMode = entry.Mode;
+            FModeRead = true;
             break;
         case pPrintScale:
             sheet.SetPrintScale(static_cast<TXLScale>(value));
-            if (FMode)
-                sheet.SetPrintMode(*FMode);
+            if (FModeRead)
+                sheet.SetPrintMode(FMode);
             break;
         case pPrintHidden: sheet.SetPrintHidden(entry.Boolean); break;
         case pPrintTitles: sheet.SetPrintTitles(entry.Axes); break;
@@ -259,19 +260,23 @@ private:
     {
         FSheet.SetDefCellSize(axis, size);
         FDefaults[axis] = size;
+        FDefaultRead[axis] = true;
     }
     void SetMaximum(TXLAxis axis, int size)
     {
         FSheet.SetMaxCellSize(axis, size);
-        if (FDefaults[axis] && FSheet.GetDefCellSize(axis) != *FDefaults[axis])
-            FSheet.SetDefCellSize(axis, *FDefaults[axis]);
+        if (FDefaultRead[axis] && FSheet.GetDefCellSize(axis) != FDefaults[axis])
+            FSheet.SetDefCellSize(axis, FDefaults[axis]);
     }
 
     TXLSheet& FSheet;
     QByteArrayView FBytes;
     TXLLoadBudget& FBudget;
-    std::optional<TXLPrintMode> FMode;
-    std::optional<int> FDefaults[2];
+    // What the file set so far.
+    bool FModeRead = false;
+    TXLPrintMode FMode = pmNormal;
+    bool FDefaultRead[2] = {false, false};
+    int FDefaults[2] = {0, 0};
 };
 
 // Brackets the application of the properties, also when it fails.
