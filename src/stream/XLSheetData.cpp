@@ -1,5 +1,6 @@
 #include "stream/XLSheetData.h"
 
+#include "base/ERAVazoError.h"
 #include "sheet/TXLBaseStyle.h"
 #include "sheet/TXLCell.h"
 #include "sheet/TXLInfoList.h"
@@ -95,6 +96,10 @@ void WriteSection(TXLStreamWriter& writer, TXLSection& section)
     writer.WriteInteger(mask);
 
     if (mask & XLStream::SectionUnions) {
+        // Refuse what could not be read back rather than write it.
+        if (section.GetUnionCount() > XLStream::MaxUnions)
+            throw ERAVazoError("Too many merged areas to save (" + std::to_string(section.GetUnionCount())
+                               + "; at most " + std::to_string(XLStream::MaxUnions) + " per section)!");
         writer.WriteInteger(section.GetUnionCount());
         for (int i = 0; i < section.GetUnionCount(); ++i) {
             const TRect& r = section.GetUnion(i)->GetBounds();
@@ -195,7 +200,7 @@ void ReadSizeList(TLoad& load, int k)
 void ReadUnions(TLoad& load, TXLSection& section)
 {
     TXLStreamReader& reader = load.Reader;
-    const int count = reader.ReadCount(XLStream::UnionBytes, SListMaxCount, "merged area");
+    const int count = reader.ReadCount(XLStream::UnionBytes, XLStream::MaxUnions, "merged area");
     for (int i = 0; i < count; ++i) {
         const int64_t at = reader.Position();
         TRect r;

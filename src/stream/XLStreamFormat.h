@@ -62,6 +62,11 @@ inline constexpr int32_t SectionCells = 2;
 inline constexpr int SectionInfoShift = 2;
 inline constexpr int32_t SectionMaskBits = 0x3FF;
 inline constexpr int UnionBytes = 16;
+// Merged areas per section. Finding the area of a position and keeping
+// areas apart cost time in proportion to their number, so an unbounded
+// count would let a crafted file take minutes to load; no real sheet comes
+// near this.
+inline constexpr int MaxUnions = 4096;
 
 // Cell table.
 inline constexpr int32_t EndOfList = -1;

@@ -1,4 +1,5 @@
 #include "stream/XLSheetData.h"
+#include "stream/XLStreamFormat.h"
 
 #include "support/QtTestEnvironment.h"
 #include "StreamSamples.h"
@@ -485,6 +486,31 @@ TEST(XLSheetDataReader, ALaterMergedAreaReplacesTheOneItOverlaps)
     TXLSection& section = *sheet.GetSection(sClient);
     ASSERT_EQ(section.GetUnionCount(), 1);
     EXPECT_EQ(section.GetUnion(0)->GetBounds(), Rect(1, 1, 3, 3));
+}
+
+TEST(XLSheetDataReader, MergedAreasAreBoundedPerSection)
+{
+    // 4097 disjoint 2 x 1 areas: one more than a section may hold.
+    const int count = XLStream::MaxUnions + 1;
+    const QByteArray stream = StreamWithSection([count](TXLStreamWriter& w) {
+        w.WriteInteger(XLStream::SectionUnions);
+        w.WriteInteger(count);
+        for (int i = 0; i < count; ++i)
+            for (const int v : {0, i, 2, i + 1})
+                w.WriteInteger(v);
+    });
+    TXLSheet sheet;
+    MakeBodyOnly(sheet, 2, count);
+    ExpectFailure([&] { LoadSheetDataFromBytes(sheet, stream); }, "merged area count 4097");
+
+    // The writer refuses what the reader would refuse, instead of leaving a
+    // file that cannot be read back.
+    TXLSheet big;
+    MakeBodyOnly(big, 2, count);
+    TXLSection& section = *big.GetSection(sClient);
+    for (int i = 0; i < count; ++i)
+        section.AddUnion(TRect{}, nullptr)->PutBounds(Rect(0, i, 2, i + 1));
+    ExpectFailure([&] { SaveSheetDataToBytes(big); }, "Too many merged areas");
 }
 
 // Writes the fuzz target's seed corpus when CALORIX_WRITE_CORPUS names a
