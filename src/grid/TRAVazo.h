@@ -11,6 +11,7 @@
 // std::function members, called only when set.
 #pragma once
 
+#include "controls/GSTypes.h"
 #include "grid/IXLEditHost.h"
 #include "grid/TXLLineSizes.h"
 #include "grid/XLGridTypes.h"
@@ -30,7 +31,6 @@ class TXLView;
 
 // The panel frame around the views.
 enum TBevelCut : uint8_t { bvNone, bvLowered, bvRaised, bvSpace };
-enum TBorderStyle : uint8_t { bsNone, bsSingle };
 
 // The black callout line and shadow a view draws for an open comment or a
 // cell hint: the note's rectangle and the anchor it points at, in the
