@@ -29,12 +29,11 @@ bool IsKey(QEvent::Type type)
 
 }  // namespace
 
-// A tool window that never takes activation: the form it drops from stays
-// the active window, so closing the popup needs no focus juggling.
+// A window of the tool-tip kind is the one kind that no platform
+// activates when it shows: the form it drops from stays the active window,
+// so closing the popup needs no focus juggling.
 TGSPopup::TGSPopup(QWidget* transientFor)
-    : TGSProPopupPanel(nullptr,
-                       Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                           Qt::WindowDoesNotAcceptFocus)
+    : TGSProPopupPanel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
     SetBorderStyle(bsNone);
@@ -126,9 +125,9 @@ void TGSPopup::DeliverKey(QKeyEvent* event)
 
 bool TGSPopup::eventFilter(QObject* watched, QEvent* event)
 {
+    const QEvent::Type type = event->type();
     if (!GetRunning())
         return false;
-    const QEvent::Type type = event->type();
     if (IsKey(type)) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (type == QEvent::KeyPress && key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier)
@@ -154,15 +153,19 @@ bool TGSPopup::eventFilter(QObject* watched, QEvent* event)
         Dismiss();
         break;
     case QEvent::ApplicationStateChange:
-        if (QGuiApplication::applicationState() != Qt::ApplicationActive)
+        if (static_cast<QApplicationStateChangeEvent*>(event)->applicationState() != Qt::ApplicationActive)
             Dismiss();
         break;
-    case QEvent::FocusOut:
+    case QEvent::FocusOut: {
         // A child opening its own drop-down moves the focus inside the
-        // popup; that is not a reason to close.
-        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        // popup, and a click moves it before the press itself comes by
+        // (which closes the popup when it lands outside): neither is a
+        // reason to close.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::MouseFocusReason)
             Dismiss();
         break;
+    }
     default:
         break;
     }

@@ -37,9 +37,8 @@ void TGSPopupPanel::FitToChildren()
     if (children.isEmpty())
         return;
     const QMargins margins = contentsMargins();
-    const int frame = frameWidth();
-    resize(children.x() + children.width() + margins.right() + frame,
-           children.y() + children.height() + margins.bottom() + frame);
+    resize(children.x() + children.width() + margins.right(),
+           children.y() + children.height() + margins.bottom());
 }
 
 QWidget* TGSPopupPanel::FindFocusChild() const

@@ -1,13 +1,14 @@
 #include "controls/TGSProPopupPanel.h"
 
+#include <QPainter>
+
 #include <algorithm>
 
 TGSProPopupPanel::TGSProPopupPanel(QWidget* parent, Qt::WindowFlags flags)
-    : QFrame(parent, flags)
+    : QWidget(parent, flags)
 {
     setFocusPolicy(Qt::NoFocus);
-    setFrameStyle(QFrame::Box | QFrame::Plain);
-    setLineWidth(1);
+    UpdateMargins();
     hide();
 }
 
@@ -16,7 +17,8 @@ void TGSProPopupPanel::SetBorderStyle(TBorderStyle style)
     if (style == FBorderStyle)
         return;
     FBorderStyle = style;
-    setFrameStyle(style == bsSingle ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
+    UpdateMargins();
+    update();
 }
 
 void TGSProPopupPanel::SetBorderWidth(int width)
@@ -25,7 +27,22 @@ void TGSProPopupPanel::SetBorderWidth(int width)
     if (width == FBorderWidth)
         return;
     FBorderWidth = width;
-    // The margins re-align a layout at once; children placed by hand keep
-    // their geometry, as they would anywhere else.
-    setContentsMargins(width, width, width, width);
+    UpdateMargins();
+}
+
+void TGSProPopupPanel::UpdateMargins()
+{
+    // A layout re-aligns at once; children placed by hand keep their
+    // geometry, as they would anywhere else.
+    const int margin = (FBorderStyle == bsSingle ? 1 : 0) + FBorderWidth;
+    setContentsMargins(margin, margin, margin, margin);
+}
+
+void TGSProPopupPanel::paintEvent(QPaintEvent*)
+{
+    if (FBorderStyle != bsSingle)
+        return;
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -1,5 +1,5 @@
 // TGSProPopupPanel: the base of the popup panel and of its popup window: a
-// frame that takes no keyboard focus of its own, with a border (none or a
+// widget that takes no keyboard focus of its own, with a border (none or a
 // single line) and an inner margin, BorderWidth, that the children's client
 // rectangle (AlignRect) and any layout keep clear of. Constructed hidden;
 // owned by its Qt parent, or by whoever created it when it has none.
@@ -7,9 +7,9 @@
 
 #include "controls/GSTypes.h"
 
-#include <QFrame>
+#include <QWidget>
 
-class TGSProPopupPanel : public QFrame {
+class TGSProPopupPanel : public QWidget {
     Q_OBJECT
 
 public:
@@ -24,7 +24,13 @@ public:
     // shrunk by BorderWidth on every side.
     QRect AlignRect() const { return contentsRect(); }
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
+    // The frame line and the inner margin together keep the children clear.
+    void UpdateMargins();
+
     TBorderStyle FBorderStyle = bsSingle;
     int FBorderWidth = 0;
 };
