@@ -160,6 +160,13 @@ void TGSPickList::showPopup()
     if (OnDropDown)
         OnDropDown(this);
     QComboBox::showPopup();
+    // The list opens on the item the typed text names (in any case), so
+    // Enter takes it; the text itself changes only with the choice.
+    if (FStyle == pkDropDown) {
+        const int named = findText(currentText(), Qt::MatchFixedString);
+        if (named >= 0)
+            view()->setCurrentIndex(model()->index(named, modelColumn(), rootModelIndex()));
+    }
 }
 
 bool TGSPickList::TypesCharacter(const QKeyEvent* event)
