@@ -17,9 +17,13 @@
 // ones to its inner line edit (GetEdit, pkDropDown only); a key sent
 // straight to the line edit is handled the same way.
 //
+// The list opens on the item the typed text names, in any letter case.
+//
 // Events are std::function members, called only when set: OnChange when
 // the user types or chooses an item (not when the program sets the text
-// or index), OnDropDown before the list opens, OnCloseUp after it closed.
+// or index), OnDropDown before the list opens, OnCloseUp after it closed
+// (after OnChange when an item was chosen, so the owner reads the choice;
+// from the event loop when the list was closed without one).
 // Owned by its Qt parent.
 #pragma once
 

@@ -6,8 +6,9 @@
 //   - Accept() is called (the result is true), or
 //   - the popup is dismissed (the result is false): Escape, a mouse press
 //     outside the popup (the press is swallowed, it reaches nothing), the
-//     application losing activation, any widget losing the keyboard focus,
-//     a request to close the window, or the application quitting.
+//     application losing activation, a widget losing the keyboard focus
+//     other than to a click or to a child's own drop-down, a request to
+//     close the window, or the application quitting.
 // Created per drop-down and owned by its TGSPopupPanel; the content widget
 // is lent to it while open. It has no Qt parent, so only its owner deletes
 // it.
