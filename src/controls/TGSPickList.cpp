@@ -58,11 +58,43 @@ QStringList TGSPickList::GetItems() const
     return items;
 }
 
+namespace {
+
+QStringList SortedItems(QStringList items)
+{
+    std::stable_sort(items.begin(), items.end(), [](const QString& a, const QString& b) {
+        return QString::localeAwareCompare(a.toLower(), b.toLower()) < 0;
+    });
+    return items;
+}
+
+}  // namespace
+
+void TGSPickList::SetSorted(bool on)
+{
+    if (on == FSorted)
+        return;
+    FSorted = on;
+    if (on) {
+        const QString chosen = GetItemIndex() >= 0 ? itemText(currentIndex()) : QString();
+        const bool hadChoice = GetItemIndex() >= 0;
+        SetItems(GetItems());
+        if (hadChoice)
+            SetText(chosen);
+    }
+}
+
+void TGSPickList::SetMaxLength(int length)
+{
+    FMaxLength = std::max(length, 0);
+    SetUpEdit();
+}
+
 void TGSPickList::SetItems(const QStringList& items)
 {
     const QString text = FStyle == pkDropDown ? currentText() : QString();
     clear();
-    addItems(items);
+    addItems(FSorted ? SortedItems(items) : items);
     setCurrentIndex(-1);
     if (FStyle == pkDropDown)
         setEditText(text);
@@ -116,6 +148,7 @@ void TGSPickList::SetUpEdit()
     if (QLineEdit* edit = lineEdit()) {
         edit->setAlignment(GSAlignFlag(FAlign) | Qt::AlignVCenter);
         edit->setTextMargins(FIndent, 0, 0, 0);
+        edit->setMaxLength(FMaxLength > 0 ? FMaxLength : MaxTextLength);
     }
     update();
 }
@@ -214,7 +247,8 @@ void TGSPickList::Complete()
     const int found = findText(text, Qt::MatchStartsWith);
     if (found < 0)
         return;
-    const QString completed = (text.left(start) + itemText(found).mid(start)).left(MaxCompletionLength);
+    const int limit = FMaxLength > 0 ? std::min(FMaxLength, MaxCompletionLength) : MaxCompletionLength;
+    const QString completed = (text.left(start) + itemText(found).mid(start)).left(limit);
     edit->setText(completed);
     edit->setSelection(start, completed.size() - start);
 }

@@ -45,12 +45,22 @@ class TGSPickList : public QComboBox {
 public:
     // The longest text completion produces.
     static constexpr int MaxCompletionLength = 1024;
+    // The typing field's own limit when MaxLength sets none.
+    static constexpr int MaxTextLength = 32767;
 
     explicit TGSPickList(QWidget* parent = nullptr, TGSPickStyle style = pkDropDown);
     ~TGSPickList() override;
 
     TGSPickStyle GetStyle() const { return FStyle; }
     void SetStyle(TGSPickStyle style);
+
+    // With Sorted on, the items are kept in alphabetical order, letter case
+    // ignored; switching it on sorts the present items.
+    bool GetSorted() const { return FSorted; }
+    void SetSorted(bool on);
+    // The longest text one can type (pkDropDown); 0: no limit of its own.
+    int GetMaxLength() const { return FMaxLength; }
+    void SetMaxLength(int length);
 
     QStringList GetItems() const;
     // Replaces the items; no item is chosen afterwards. A typed text is kept.
@@ -95,7 +105,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Applies alignment and indent to the typing field.
+    // Applies alignment, indent and length limit to the typing field.
     void SetUpEdit();
     void Change();
     // Handles a key for the closed list; false when it is left to the
@@ -106,6 +116,8 @@ private:
     static bool TypesCharacter(const QKeyEvent* event);
 
     TGSPickStyle FStyle = pkDropDown;
+    bool FSorted = false;
+    int FMaxLength = 0;
     TAlignment FAlign = taLeftJustify;
     int FIndent = 0;
     bool FCloseUpPending = false;

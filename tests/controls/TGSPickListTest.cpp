@@ -175,6 +175,37 @@ TEST_F(PickListTest, ItemsTextAndIndexRoundTrip)
     EXPECT_EQ(List->GetText(), "БАР");
 }
 
+TEST_F(PickListTest, SortedKeepsTheItemsInOrderAndTheChoice)
+{
+    Make(pkDropDownList, {"кПа", "бар", "Ат", "МПа"});
+    List->SetText("МПа");
+    List->SetSorted(true);
+    EXPECT_EQ(List->GetItems(), QStringList({"Ат", "бар", "кПа", "МПа"}));
+    EXPECT_EQ(List->GetText(), "МПа");
+    EXPECT_EQ(List->GetItemIndex(), 3);
+    List->SetItems({"b", "C", "a"});
+    EXPECT_EQ(List->GetItems(), QStringList({"a", "b", "C"}));
+    List->SetSorted(false);
+    List->SetItems({"b", "C", "a"});
+    EXPECT_EQ(List->GetItems(), QStringList({"b", "C", "a"}));
+}
+
+TEST_F(PickListTest, MaxLengthLimitsTypingAndCompletion)
+{
+    Make(pkDropDown, Units);
+    List->SetMaxLength(4);
+    TypeText(List, "мм");
+    EXPECT_EQ(List->GetText(), "мм р");
+    EXPECT_EQ(List->GetEdit()->selectedText(), " р");
+    List->SetText({});
+    TypeText(List, "123456");
+    EXPECT_EQ(List->GetText(), "1234");
+    List->SetMaxLength(-1);
+    EXPECT_EQ(List->GetMaxLength(), 0);
+    TypeText(List, "56");
+    EXPECT_EQ(List->GetText(), "123456");
+}
+
 TEST_F(PickListTest, DropDownListStyleHasNoTypingField)
 {
     Make(pkDropDownList, Units);
