@@ -154,8 +154,10 @@ void TForm1::RAVazo1EditModeChanged()
 
 void TForm1::RAVazo1Exit()
 {
-    if (const int sheet = SheetOfNode(FCurrentNodeIndex))
-        RepairDecimalSeparators(XLSheet(sheet));
+    // A repaired input is a readable one now: its results follow at once
+    // rather than at the next edit.
+    if (const int sheet = SheetOfNode(FCurrentNodeIndex); sheet && RepairDecimalSeparators(XLSheet(sheet)))
+        Recalculate();
 }
 
 QStringList TForm1::FormClose()

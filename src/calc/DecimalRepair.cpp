@@ -23,8 +23,9 @@ QString SwapSeparators(QString text)
 
 } // namespace
 
-void RepairDecimalSeparators(TXLSheet& sheet)
+bool RepairDecimalSeparators(TXLSheet& sheet)
 {
+    bool repaired = false;
     for (int row = FirstRow; row <= LastRow; ++row) {
         // Only cells that exist in column 1 itself: peeking creates nothing
         // (a created cell would end up in the user's state file), and a
@@ -36,7 +37,10 @@ void RepairDecimalSeparators(TXLSheet& sheet)
         if (text.isEmpty() || TryStrToFloat(text))
             continue;
         const QString swapped = SwapSeparators(text);
-        if (TryStrToFloat(swapped))
+        if (TryStrToFloat(swapped)) {
             cell->SetValue(Variant(swapped));
+            repaired = true;
+        }
     }
+    return repaired;
 }

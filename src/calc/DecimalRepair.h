@@ -7,4 +7,5 @@
 
 class TXLSheet;
 
-void RepairDecimalSeparators(TXLSheet& sheet);
+// True when it rewrote at least one input.
+bool RepairDecimalSeparators(TXLSheet& sheet);

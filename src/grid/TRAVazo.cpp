@@ -2,6 +2,7 @@
 // operations and Qt events.
 #include "grid/TRAVazo.h"
 
+#include "grid/TXLEdit.h"
 #include "grid/TXLView.h"
 #include "grid/XLEdges.h"
 #include "grid/XLEventGuard.h"
@@ -33,6 +34,8 @@ TRAVazo::TRAVazo(QWidget* parent) : QWidget(parent), FColor(clBtnFace)
     FViews[sRows]->SetPartners(nullptr, FViews[sClient]);
     FViews[sClient]->ApplyScrolls();
     FEditView = FViews[sClient];
+    XLRegisterGridEditors();
+    FEditHost = std::make_unique<TXLEdit>(this);
     if (qApp)
         FFocusConnection = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
             XLGuardEvent([&] { FocusChanged(old, now); });
@@ -195,12 +198,6 @@ void TRAVazo::SetEditHost(std::unique_ptr<IXLEditHost> host)
 {
     EndEditing();
     FEditHost = std::move(host);
-}
-
-void TRAVazo::EndEditing()
-{
-    if (FEditHost && FEditHost->GetEditing())
-        FEditHost->SetEditing(false);
 }
 
 // Layout ----------------------------------------------------------------------
@@ -427,7 +424,10 @@ void TRAVazo::resizeEvent(QResizeEvent* event)
 
 void TRAVazo::focusInEvent(QFocusEvent* event)
 {
-    XLGuardEvent([&] { XLManager().SetActiveComponent(this); });
+    XLGuardEvent([&] {
+        XLManager().SetActiveComponent(this);
+        ShowCurrent();
+    });
     QWidget::focusInEvent(event);
 }
 
@@ -449,9 +449,16 @@ void TRAVazo::FocusChanged(QWidget* old, QWidget* now)
     // keeps its place as its window's focus and hears nothing.
     if (!now)
         return;
-    const bool inside = now == this || isAncestorOf(now);
+    // The editor's drop-down lists are windows of their own, still inside.
+    bool inside = false;
+    for (const QWidget* w = now; w && !inside; w = w->parentWidget())
+        inside = w == this;
     if (inside == FFocusInside)
         return;
     FFocusInside = inside;
+    // Leaving the grid (a click elsewhere, Tab out of the editor) commits
+    // the edit first, so that the exit handler sees the saved value.
+    if (!inside)
+        EndEditing();
     Notify(inside ? OnEnter : OnExit);
 }

@@ -27,6 +27,8 @@
 #include <memory>
 #include <vector>
 
+class TXLProRange;
+class TXLSelection;
 class TXLView;
 
 // The panel frame around the views.
@@ -104,9 +106,25 @@ public:
     void SetEditView(TXLView* view);
     // The scaled widths (sCols) or heights (sRows) of the title or body band.
     const TXLLineSizes& GetSizeList(TXLAxis axis, bool body) const { return FSizes[ListIndex(axis, body)]; }
+    // The grid makes its own edit host (TXLEdit); tests may put another in.
     void SetEditHost(std::unique_ptr<IXLEditHost> host);
     IXLEditHost* GetEditHost() const { return FEditHost.get(); }
     bool GetEditing() const { return FEditHost && FEditHost->GetEditing(); }
+    // emNone, or entering (typing replaces the content), or editing.
+    TXLEditMode GetEditMode() const;
+    void SetEditMode(TXLEditMode mode);
+    // Closes the editor, saving its content into the cell.
+    void EndEditing();
+    // Closes the editor without saving.
+    void CancelEditing();
+    // Closes the editor with saving and opens it again (new size or font).
+    void ReopenEditor();
+    // An editor that wants clicks on cells may consume one (true).
+    bool ClickCheck(TPoint cell, Qt::KeyboardModifiers modifiers);
+    // Re-places the editor after the geometry moved.
+    void RelocateEditor();
+    // Raised by the edit host when editing starts, ends or changes mode.
+    void EditModeChanged();
 
     // Operations -------------------------------------------------------------
     // The current cell of the edit view in sheet coordinates.
@@ -133,6 +151,16 @@ public:
     bool DrawCurrent() const { return FOptions.Contains(oDrawFocus); }
     // Raises OnChange.
     void Changed();
+    // Enter and Tab: the current cell moves on in dir (dAuto: the enter
+    // direction), the other way with reverse; inside the selection when a
+    // range is selected.
+    void SelectNext(TXLDirection dir, bool reverse);
+    // True: everything is selected; false: every selection is reset.
+    void SelectAll(bool on);
+    // The edit view's selection as a range (none without a sheet); setting
+    // selects the given range's bounds.
+    TXLSelection* GetSelection() const;
+    void SetSelection(const TXLProRange& range);
     // The wheel: Ctrl zooms, otherwise the body scrolls by lines. False when
     // the wheel is not handled (no sheet).
     bool DoWheel(Qt::KeyboardModifiers modifiers, int delta);
@@ -189,6 +217,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -198,9 +229,16 @@ private:
     void PrepareSheetData();
     // Scaled sizes from the sheet for the axes (empty: both).
     void RebuildSizes(TXLAxes axes);
-    void EndEditing();
     void FocusChanged(QWidget* old, QWidget* now);
     void Notify(const TNotifyEvent& event) { if (event) event(this); }
+    // Keys of the grid itself (not of an open editor).
+    void KeyDown(QKeyEvent* event);
+    // A typed character starts editing the current cell when it can be
+    // edited; true when the editor took the key.
+    bool StartEditingWith(QKeyEvent* event);
+    // When the grid takes the focus without a visible current cell, the
+    // first selectable cell becomes current.
+    void ShowCurrent();
     // Repaints the area a callout covers: the line to its anchor and the
     // note's shadow.
     void InvalidateCallout();

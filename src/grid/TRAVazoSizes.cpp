@@ -74,10 +74,8 @@ void TRAVazo::SetScale(TXLScale scale)
         RebuildSizes({});
         LayoutChanged();
         // The editor takes the new font size only when it is made again.
-        if (GetEditing()) {
-            FEditHost->SetEditing(false);
-            FEditHost->SetEditing(true);
-        }
+        RelocateEditor();
+        ReopenEditor();
     }
     Notify(OnScaleChanged);
 }

@@ -57,8 +57,8 @@ void TRAVazo::SheetSizeModified(TXLAxis axis, bool body, int pos, int count)
     FSizes[ListIndex(axis, body)].Modify(pos, count);
     ResetSelection(false);
     RebuildSizes({axis});
-    if (FOptions.Contains(oPermEdit) && FEditHost)
-        FEditHost->SetEditing(true);
+    if (FOptions.Contains(oPermEdit))
+        SetEditMode(emEnter);
 }
 
 void TRAVazo::CellSizeChanged(TXLAxis axis, bool body, int index)
@@ -117,8 +117,7 @@ void TRAVazo::ResetSelection(bool clear)
         else
             view->ReloadSelection();
     }
-    if (GetEditing())
-        FEditHost->Relocate();
+    RelocateEditor();
 }
 
 void TRAVazo::LockUpdate()

@@ -2,6 +2,7 @@
 #include "grid/TXLView.h"
 
 #include "grid/TRAVazo.h"
+#include "grid/TXLSelection.h"
 #include "grid/XLEventGuard.h"
 #include "sheet/TXLSection.h"
 #include "sheet/TXLSheet.h"
@@ -20,7 +21,8 @@ QRect ToQ(const TRect& r)
 
 }  // namespace
 
-TXLView::TXLView(TRAVazo* grid, TXLSector sector) : QAbstractScrollArea(grid), FGrid(grid), FSector(sector)
+TXLView::TXLView(TRAVazo* grid, TXLSector sector)
+    : QAbstractScrollArea(grid), FGrid(grid), FSector(sector), FSelection(std::make_unique<TXLSelection>(this))
 {
     FColor = grid->GetColor();
     setFrameShape(QFrame::NoFrame);
@@ -295,10 +297,10 @@ void TXLView::MoveCurrent(TPoint p, bool collapse, bool makeVisible)
     const bool keep = !collapse && FGrid->HasOption(oRangeSelect) && !FSelArea.IsEmpty();
     Select(keep ? FSelArea : PointRect(p), old);
     // The editor stays with its cell: leaving the cell saves and closes it.
-    if (GetEditable() && FGrid->GetEditHost()) {
-        FGrid->GetEditHost()->SetEditing(false);
+    if (GetEditable()) {
+        FGrid->EndEditing();
         if (FGrid->HasOption(oPermEdit))
-            FGrid->GetEditHost()->SetEditing(true);
+            FGrid->SetEditMode(emEnter);
     }
     if (makeVisible)
         MakeVisible(ExpandArea(PointRect(p)));
@@ -306,12 +308,55 @@ void TXLView::MoveCurrent(TPoint p, bool collapse, bool makeVisible)
         FGrid->CurrentChanged(this);
 }
 
-void TXLView::Select(const TRect& area, TPoint oldCurrent)
+void TXLView::Select(const TRect& area, TPoint oldCurrent, TXLView* origin)
 {
     if (!FSection)
         return;
     TRect wanted = area;
     if (!wanted.IsEmpty()) {
+        const int cols = Geometry().ColCount();
+        const int rows = Geometry().RowCount();
+        if (FSector == sClient && FGrid->HasOption(oRowSelect) && !FGrid->GetDesignMode()) {
+            wanted.Left = 0;
+            wanted.Right = cols;
+        }
+        if (FSector != sClient && !GetEditable()) {
+            // A strip selects whole lines across itself, and a merged area
+            // of the strip or of the body may widen the lines selected.
+            if (FSector == sRows || FSector == sTitle) {
+                wanted.Left = 0;
+                wanted.Right = cols;
+            }
+            if (FSector == sCols || FSector == sTitle) {
+                wanted.Top = 0;
+                wanted.Bottom = rows;
+            }
+            if (FSector == sCols || FSector == sRows) {
+                const TXLView* body = FGrid->GetView(sClient);
+                const TXLAxis along = FSector == sCols ? sCols : sRows;
+                for (bool grown = true; grown;) {
+                    const TRect before = wanted;
+                    wanted = ExpandArea(wanted);
+                    TRect lines = TitleArea(wanted);
+                    if (along == sCols) {
+                        lines.Top = 0;
+                        lines.Bottom = body->Geometry().RowCount();
+                    } else {
+                        lines.Left = 0;
+                        lines.Right = body->Geometry().ColCount();
+                    }
+                    const TRect bodyArea = body->ExpandArea(lines);
+                    if (along == sCols) {
+                        wanted.Left = std::min(wanted.Left, bodyArea.Left);
+                        wanted.Right = std::max(wanted.Right, bodyArea.Right);
+                    } else {
+                        wanted.Top = std::min(wanted.Top, bodyArea.Top);
+                        wanted.Bottom = std::max(wanted.Bottom, bodyArea.Bottom);
+                    }
+                    grown = wanted != before;
+                }
+            }
+        }
         wanted = ExpandArea(wanted);
         CropArea(wanted);
     }
@@ -321,8 +366,55 @@ void TXLView::Select(const TRect& area, TPoint oldCurrent)
     SelectionChanged(wanted, oldCurrent);
     if (displayOnly)
         return;
+    FSelection->Reload();
     if (GetEditable())
         FGrid->SelectionChanged(this);
+    PropagateSelection(origin);
+}
+
+void TXLView::PropagateSelection(TXLView* origin)
+{
+    if (FSector == sClient) {
+        if (!GetEditable())
+            return;
+        for (const TXLSector sector : {sCols, sRows, sTitle})
+            if (TXLView* strip = FGrid->GetView(sector); strip != origin)
+                strip->ResetSelection();
+        return;
+    }
+    if (GetEditable())
+        return;
+    TXLView* body = FGrid->GetView(sClient);
+    const TXLSize bodyCount{body->Geometry().ColCount(), body->Geometry().RowCount()};
+    TRect full = Rect(0, 0, bodyCount.x, bodyCount.y);
+    if (FSector == sCols) {
+        full.Left = FSelArea.Left;
+        full.Right = FSelArea.Right;
+    } else if (FSector == sRows) {
+        full.Top = FSelArea.Top;
+        full.Bottom = FSelArea.Bottom;
+    }
+    TPoint current;
+    body->ClientToCell({1, 1}, true, current);
+    if (FSector == sCols)
+        current.X = FCurrent.X;
+    else if (FSector == sRows)
+        current.Y = FCurrent.Y;
+    if (!origin || origin == this) {
+        if (!full.Contains(body->GetCurrent()))
+            body->MoveCurrent(current, false, true);
+        body->Select(full, body->GetCurrent(), this);
+        if (!body->CanSelect(body->GetCurrent())) {
+            TPoint next = body->GetCurrent();
+            if (body->FindNext(next, dRight, true))
+                body->MoveCurrent(next, false, true);
+        }
+    }
+    // The corner selects everything: both strips follow it.
+    if (FSector == sTitle)
+        for (const TXLSector sector : {sCols, sRows})
+            if (TXLView* strip = FGrid->GetView(sector); strip != origin)
+                strip->Select(strip->TitleArea(full), strip->GetCurrent(), this);
 }
 
 void TXLView::ResetSelection()
@@ -364,6 +456,41 @@ void TXLView::wheelEvent(QWheelEvent* event)
 
 void TXLView::mousePressEvent(QMouseEvent* event)
 {
-    XLGuardEvent([&] { FGrid->ViewMouseDown(this, event->modifiers()); });
+    XLGuardEvent([&] {
+        FGrid->ViewMouseDown(this, event->modifiers());
+        // A left click makes the cell under it current (closing the editor
+        // of another cell); an editor that asked for clicks may take it.
+        if (event->button() != Qt::LeftButton || !FSection)
+            return;
+        TPoint cell;
+        const QPoint at = event->position().toPoint();
+        if (!ClientToCell({at.x(), at.y()}, false, cell))
+            return;
+        if (GetEditable() && FGrid->ClickCheck(MapToClient(cell), event->modifiers()))
+            return;
+        if (FSector == sClient && FGrid->GetEditView() != this)
+            FGrid->SetEditView(this);
+        if (GetEditable())
+            MoveCurrent(cell, true, true);
+    });
+    event->accept();
+}
+
+void TXLView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    XLGuardEvent([&] {
+        if (event->button() != Qt::LeftButton || !FSection || !GetEditable())
+            return;
+        TPoint cell;
+        const QPoint at = event->position().toPoint();
+        if (!ClientToCell({at.x(), at.y()}, false, cell))
+            return;
+        MoveCurrent(cell, true, true);
+        if (FCurrent != cell || !CanEdit(FCurrent))
+            return;
+        // A cell without an object is entered afresh, an existing one is
+        // edited in place.
+        FGrid->SetEditMode(FSection->GetRawCell(FCurrent.X, FCurrent.Y) ? emEdit : emEnter);
+    });
     event->accept();
 }

@@ -11,17 +11,20 @@
 
 #include "grid/TXLGeometry.h"
 #include "grid/XLGridTypes.h"
+#include "grid/XLNavigation.h"
 #include "sheet/XLTypes.h"
 
 #include <QAbstractScrollArea>
 #include <QRegion>
 
+#include <memory>
 #include <vector>
 
 class QPainter;
 class TRAVazo;
 class TXLPicture;
 class TXLSection;
+class TXLSelection;
 struct TXLPaintStruct;
 
 class TXLView : public QAbstractScrollArea {
@@ -106,15 +109,40 @@ public:
     TPoint GetCurrent() const { return FCurrent; }
     TPoint GetCursor() const { return FCursor; }
     const TRect& GetSelArea() const { return FSelArea; }
+    // The selection as a range for formatting code.
+    TXLSelection* GetSelection() const { return FSelection.get(); }
     // The body copies its current column (row) into the column (row) strip.
     void SetCurrentLine(TXLAxis axis, int index);
+    void SetCursor(TPoint p) { FCursor = p; }
     bool CanSelect(TPoint p) const;
+    // Whether the cell at p may be opened in an editor.
+    bool CanEdit(TPoint p) const;
     void MoveCurrent(TPoint p, bool collapse, bool makeVisible);
     void SetCurrent(TPoint p) { MoveCurrent(p, true, false); }
-    // Shows area as the selection (grown over merged areas and cropped);
-    // oldCurrent is the current cell the old display was made with.
-    void Select(const TRect& area, TPoint oldCurrent);
+    // Shows area as the selection (grown over merged areas and cropped) and
+    // passes it on between the body and the strips; oldCurrent is the
+    // current cell the old display was made with, origin the view the
+    // selection started from (none: this one).
+    void Select(const TRect& area, TPoint oldCurrent, TXLView* origin = nullptr);
     void ResetSelection();
+    // True when more than the current cell's area is selected.
+    bool IsRangeSelected() const;
+    // The next selectable position from pos in dir: within the selection
+    // when inSelection and a range is selected (wrapping), else within the
+    // whole view (wrapping with oWrapKeys).
+    bool FindNext(TPoint& pos, TXLDirection dir, bool inSelection) const;
+    // What keyboard navigation sees of this view's cells.
+    TXLNavCells NavCells() const;
+
+    // Keys ---------------------------------------------------------------------
+    // A key reaching the view (from the grid or from the editor); true when
+    // the view used it.
+    bool KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // A character: Enter moves on, Esc drops the editor, anything else is
+    // offered to the cell at the current position.
+    void KeyPress(QChar key, Qt::KeyboardModifiers modifiers);
+    // Shift+key: extends the selection from the current cell.
+    void ProcessSelect(int key);
     // The selection re-read after merged areas or counts changed.
     void ReloadSelection();
 
@@ -135,6 +163,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     // The content moves through SetOffsetXY only.
     void scrollContentsBy(int dx, int dy) override;
 
@@ -146,6 +175,10 @@ private:
     void ScrollBarValue(TXLAxis axis, int value);
     // The body's selection widened across this strip.
     TRect TitleArea(const TRect& bodyArea) const;
+    // Passes a new selection on between the body and the strips.
+    void PropagateSelection(TXLView* origin);
+    // Scrolls before a key moves the cursor.
+    void KeyScroll(TXLKeyScroll scroll);
     QColor ViewColor() const;
 
     TRAVazo* FGrid;
@@ -165,6 +198,7 @@ private:
     TPoint FCurrent;
     TPoint FCursor;
     TRect FSelArea;
+    std::unique_ptr<TXLSelection> FSelection;
     // The strip's titles shown raised: the body's selection across the strip.
     TRect FTitleArea;
 };

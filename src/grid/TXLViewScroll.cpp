@@ -258,6 +258,6 @@ void TXLView::AdjustSizeChange(TXLAxis axis, int index, int start, int newSize, 
         if (axis == sRows && (FSector == sCols || FSector == sTitle))
             resize(width(), extent.y);
     }
-    if (GetEditable() && FGrid->GetEditing())
-        FGrid->GetEditHost()->Relocate();
+    if (GetEditable())
+        FGrid->RelocateEditor();
 }

@@ -1,6 +1,7 @@
 #include "grid/TRAVazo.h"
 
 #include "grid/GridTestSupport.h"
+#include "support/FakeEditHost.h"
 #include "sheet/TXLBaseStyle.h"
 #include "sheet/TXLCell.h"
 #include "sheet/TXLManager.h"
@@ -14,34 +15,6 @@ QRect Geometry(const TXLView* view)
     return view->geometry();
 }
 
-// An edit host that records what the grid asks of it.
-class FakeEditHost : public IXLEditHost {
-public:
-    bool Editing = false;
-    TXLCell* Cell = nullptr;
-    int Closed = 0;
-    int Opened = 0;
-    int Relocated = 0;
-    int Updated = 0;
-    TXLView* View = nullptr;
-
-    bool GetEditing() const override { return Editing; }
-    TXLCell* GetEditCell() const override { return Editing ? Cell : nullptr; }
-    void SetEditing(bool on) override
-    {
-        if (on == Editing)
-            return;
-        Editing = on;
-        ++(on ? Opened : Closed);
-    }
-    void Relocate() override { ++Relocated; }
-    void UpdateEditor() override { ++Updated; }
-    void SetEditView(TXLView* view) override
-    {
-        SetEditing(false);
-        View = view;
-    }
-};
 
 TEST_F(GridTest, ViewsAreLaidOutAroundTheTitleBands)
 {

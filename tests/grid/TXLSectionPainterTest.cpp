@@ -42,6 +42,8 @@ protected:
         header->SetLayout({haCenter, vaCenter, 0, wmClip});
         header->SetBorders({sLeft, sTop, sRight, sBottom}, {slSingle, clBlack});
         Sheet->GetCell(2, 3)->SetStyles({csProtect});
+        // Without the selection the focus gives the current cell.
+        Grid->SelectAll(false);
     }
 
     QColor Window() const { return Role(QPalette::Base); }

@@ -207,6 +207,8 @@ TEST_F(GridTest, BodyBordersCountOnlyInDesignModeWithTheStripHidden)
 
 TEST_F(GridTest, SelectingInTheBodyRepaintsTheTitlesOfTheChangedColumns)
 {
+    // From no selection (the focus shows the current cell selected).
+    Grid->SelectAll(false);
     auto strip = Record(sCols);
     auto rows = Record(sRows);
     View(sClient)->Select(Rect(2, 0, 4, 1), View(sClient)->GetCurrent());

@@ -1,0 +1,15 @@
+// The grid's own editors attached to the editor classes of the sheet
+// library.
+#include "grid/TXLComboBox.h"
+#include "grid/TXLEditor.h"
+#include "grid/TXLPickEdit.h"
+
+void XLRegisterGridEditors()
+{
+    static const bool registered = [] {
+        XLRegisterEditor(XLEditClasses::PickEdit(), [](TXLEdit* host) { return new TXLPickEdit(host); });
+        XLRegisterEditor(XLEditClasses::ComboBox(), [](TXLEdit* host) { return new TXLComboBox(host); });
+        return true;
+    }();
+    (void)registered;
+}
