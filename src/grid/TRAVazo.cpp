@@ -89,6 +89,8 @@ void TRAVazo::PrepareSheetData()
     LayoutChanged();
     InvalidateAll();
     ResetSelection(true);
+    if (hasFocus())
+        ShowCurrent();
 }
 
 void TRAVazo::SetOptions(TXLOptions options)
