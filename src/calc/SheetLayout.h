@@ -1,7 +1,8 @@
 // The row layout of the nine sheets as data: for each sheet its size, column
 // widths, headers and the kind of each row (label, input or result value,
-// unit list). BuildSheetContent turns it into cells; FillPickLists and the
-// command-line tool read the unit lists from it.
+// unit list) with a short ASCII key that names the row's quantity outside
+// the sheet (unique within a sheet). BuildSheetContent turns it into cells;
+// FillPickLists and the command-line tool read the unit lists from it.
 #pragma once
 
 #include "calc/UnitTables.h"
@@ -27,6 +28,7 @@ enum class TUnitKind {
 
 struct TSheetRow {
     int Row;
+    const char* Key; // "p", "h_steam", "lambda", …
     const char16_t* Label;
     TValueKind Value;
     TUnitKind Unit;
