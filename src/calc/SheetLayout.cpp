@@ -140,3 +140,13 @@ const TSheetLayout& SheetLayoutOf(int n)
         throw std::out_of_range("no calculation sheet " + std::to_string(n));
     return Layouts[n - 1];
 }
+
+std::vector<const TSheetRow*> UnitRowsOf(const TSheetLayout& layout, TUnitList list)
+{
+    std::vector<const TSheetRow*> rows;
+    for (const auto part : {layout.Inputs, layout.Results})
+        for (const TSheetRow& r : part)
+            if (r.Unit == TUnitKind::List && r.List == list)
+                rows.push_back(&r);
+    return rows;
+}

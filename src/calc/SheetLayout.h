@@ -9,6 +9,7 @@
 #include "sheet/XLTypes.h"
 
 #include <span>
+#include <vector>
 
 // What column 1 of a row holds.
 enum class TValueKind {
@@ -56,3 +57,6 @@ struct TSheetLayout {
 
 // The layout of calculation sheet n (1 … 8).
 const TSheetLayout& SheetLayoutOf(int n);
+
+// The rows of a layout whose unit cell is a pick list of that list.
+std::vector<const TSheetRow*> UnitRowsOf(const TSheetLayout& layout, TUnitList list);

@@ -120,3 +120,8 @@ float FromInternalUnit(TUnitList list, int index, float r)
     }
     return r;
 }
+
+int InternalUnitIndex(TUnitList list)
+{
+    return list == TUnitList::Pressure ? 1 : 0;
+}

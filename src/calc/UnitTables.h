@@ -34,3 +34,7 @@ float ToInternalUnit(TUnitList list, int index, float u);
 // An internal result r in the unit with that index; single-unit lists and
 // indices that match no unit give r unchanged.
 float FromInternalUnit(TUnitList list, int index, float r);
+
+// The index of the internal unit in a list (bar in the pressure list; the
+// first unit of every other list).
+int InternalUnitIndex(TUnitList list);
