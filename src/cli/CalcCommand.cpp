@@ -138,7 +138,7 @@ bool Rejected(const TSheetLayout& layout, const TSheetReport& report, const TShe
 const std::vector<TCalcOption>& CalcOptions()
 {
     static const std::vector<TCalcOption> options = {
-        {"--decimal", ", | .", "the decimal separator of the output (default: the system's); inputs accept either"},
+        {"--decimal", ", | .", "the output's decimal separator (default: the system's)"},
         {"--json", nullptr, "one JSON object instead of the table"},
         {"--help", nullptr, "this text (also -h)"},
     };

@@ -96,14 +96,14 @@ void WriteKeys(const std::vector<const TCalculation*>& rows, std::ostream& out)
     out << "Rows, by their JSON key:";
     for (const std::string& k : keys)
         out << ' ' << k;
-    out << "\nJSON: {\"calculation\", \"inputs\": {KEY: {\"value\", \"text\", \"unit\"}}, \"rows\":\n"
-           "  [{\"row\", \"key\", \"label\", \"value\", \"text\", \"unit\"}, ...]}; \"value\" is a number,\n"
-           "  or null for an empty result or a text";
+    out << "\nJSON: {\"calculation\", \"inputs\": {KEY: {\"value\", \"text\", \"unit\"}},\n"
+           "       \"rows\": [{\"row\", \"key\", \"label\", \"value\", \"text\", \"unit\"}, ...]}\n"
+           "  \"value\" is a number, or null for an empty result or a text.\n";
     if (std::find(keys.begin(), keys.end(), "state") != keys.end())
-        out << "; the state row has \"colour\" (#rrggbb)";
+        out << "  The state row also has \"colour\" (#rrggbb).\n";
     if (std::any_of(rows.begin(), rows.end(), [](const TCalculation* c) { return c->FindsOne; }))
-        out << ";\n  \"find\" is the key of the quantity found";
-    out << ". Rejected inputs give\n  no rows and \"error\".\n\n";
+        out << "  \"find\" is the key of the quantity found.\n";
+    out << "  Rejected inputs give no rows and an \"error\".\n\n";
 }
 
 } // namespace
