@@ -106,7 +106,8 @@ void TForm1::FormCreate()
     // sheet with the shipped content.
     FStore.EnsureFolder();
     for (int n = 1; n < SheetCount; ++n)
-        FStore.Load(n, XLSheet(n));
+        if (FStore.Load(n, XLSheet(n)) == TStateLoad::Loaded)
+            RefreshPickLists(n, XLSheet(n));
 }
 
 void TForm1::ShowSheet(int n)

@@ -5,7 +5,31 @@
 #include "sheet/TXLCell.h"
 #include "sheet/TXLSheet.h"
 
+#include <algorithm>
 #include <cmath>
+
+namespace {
+
+// The pattern that shows any magnitude with its leading digits.
+const QString ScientificPattern = QStringLiteral("0.### E+");
+
+bool HasNonZeroDigit(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c >= u'1' && c <= u'9'; });
+}
+
+} // namespace
+
+QString FormatResult(const QString& pattern, float value)
+{
+    if (!std::isfinite(value))
+        return QString();
+    const QString text = FormatFloat(pattern, value);
+    // A result that is not zero must not read as zero ("0" for 0.00123 МПа).
+    if (value != 0 && !HasNonZeroDigit(text))
+        return FormatFloat(ScientificPattern, value);
+    return text;
+}
 
 std::optional<float> TCalcSheet::ReadInput(int row, TUnitList list) const
 {
@@ -44,7 +68,7 @@ void TCalcSheet::WriteResult(int row, TUnitList list, float r, const QString& pa
 {
     const int index = list == TUnitList::None ? 0 : SelectedIndex(UnitCol, row);
     const float shown = FromInternalUnit(list, index, r);
-    WriteText(row, std::isfinite(shown) ? FormatFloat(pattern, shown) : QString());
+    WriteText(row, FormatResult(pattern, shown));
 }
 
 void TCalcSheet::ClearRows(std::initializer_list<int> rows)

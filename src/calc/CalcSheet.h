@@ -5,7 +5,7 @@
 // the input invalid instead of raising. Results are converted to the unit
 // selected in their row, formatted with the row's pattern and written as
 // text; a result that is not a finite number is written as "" rather than
-// "INF" or "NAN".
+// "INF" or "NAN", and one that is not zero never reads as zero.
 #pragma once
 
 #include "calc/UnitTables.h"
@@ -17,6 +17,11 @@
 #include <optional>
 
 class TXLSheet;
+
+// value as a result row shows it: formatted with pattern, or "" when it is
+// not finite; when the pattern leaves no non-zero digit of a value that is
+// not zero, the value is written as "0.### E+" instead.
+QString FormatResult(const QString& pattern, float value);
 
 class TCalcSheet {
 public:

@@ -1,8 +1,9 @@
 // Air and flue gases: properties at atmospheric pressure as functions of the
-// temperature alone. Any temperature that parses is accepted.
+// temperature alone. Any temperature above absolute zero is accepted.
 #include "calc/CalcHandlers.h"
 
 #include "calc/CalcSheet.h"
+#include "calc/InputRanges.h"
 #include "props/GasProperties.h"
 
 using namespace Qt::StringLiterals;
@@ -19,10 +20,12 @@ struct TGasRow {
 };
 
 template <size_t N>
-void RunGasSheet(TXLSheet& sheet, const TGasRow (&rows)[N])
+void RunGasSheet(int n, TXLSheet& sheet, const TGasRow (&rows)[N])
 {
     TCalcSheet s(sheet);
-    const std::optional<float> t = s.ReadInput(InputRow, TUnitList::Temperature);
+    std::optional<float> t = s.ReadInput(InputRow, TUnitList::Temperature);
+    if (t && !InInputRange(n, InputRow, *t))
+        t.reset();
     for (const TGasRow& r : rows) {
         if (t)
             s.WriteResult(r.Row, r.List, r.Function(*t), QString::fromUtf16(r.Pattern));
@@ -31,13 +34,11 @@ void RunGasSheet(TXLSheet& sheet, const TGasRow (&rows)[N])
     }
 }
 
-// The unit lists of rows 6 and 7 (air) and 8 and 10 (flue gas) are the
-// sheets' own data and single-unit, so they do not convert.
 constexpr TGasRow AirRows[] = {
     {3, AirHeatCapacity, TUnitList::VolumetricHeatCapacity, u"0.######"},
     {4, AirThermalConductivity, TUnitList::ThermalConductivity, u"0.### E+"},
     {5, AirDensity, TUnitList::Density, u"0.######"},
-    {6, AirThermalDiffusivity, TUnitList::KilogramsPerSquareSecond, u"0.### E+"},
+    {6, AirThermalDiffusivity, TUnitList::SquareMetresPerSecond, u"0.### E+"},
     {7, AirKinematicViscosity, TUnitList::SquareMetresPerSecond, u"0.### E+"},
     {8, AirPrandtl, TUnitList::None, u"0.#####"},
 };
@@ -50,17 +51,17 @@ constexpr TGasRow FlueGasRows[] = {
     {7, FlueGasThermalConductivity, TUnitList::ThermalConductivity, u"0.### E+"},
     {8, FlueGasThermalDiffusivity, TUnitList::SquareMetresPerSecond, u"0.### E+"},
     {9, FlueGasDensity, TUnitList::Density, u"0.#####"},
-    {10, FlueGasKinematicViscosity, TUnitList::KilogramsPerSquareSecond, u"0.### E+"},
+    {10, FlueGasKinematicViscosity, TUnitList::SquareMetresPerSecond, u"0.### E+"},
 };
 
 } // namespace
 
 void XLSheet4StylerChanged(TXLSheet& sheet)
 {
-    RunGasSheet(sheet, AirRows);
+    RunGasSheet(4, sheet, AirRows);
 }
 
 void XLSheet5StylerChanged(TXLSheet& sheet)
 {
-    RunGasSheet(sheet, FlueGasRows);
+    RunGasSheet(5, sheet, FlueGasRows);
 }

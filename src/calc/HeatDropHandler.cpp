@@ -5,6 +5,7 @@
 #include "calc/CalcHandlers.h"
 
 #include "calc/CalcSheet.h"
+#include "calc/InputRanges.h"
 #include "props/StateFunctions.h"
 
 #include <array>
@@ -14,6 +15,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+constexpr int HeatDropSheet = 3;
 constexpr int ChoiceCol = 1;
 constexpr int ChoiceRow = 1;
 constexpr int FirstRow = 3;
@@ -88,14 +90,11 @@ void XLSheet3StylerChanged(TXLSheet& sheet)
         if (q == u)
             continue;
         const std::optional<float> in = s.ReadInput(FirstRow + q, Rows[q].List);
-        if (in)
+        if (in && InInputRange(HeatDropSheet, FirstRow + q, *in))
             v[q] = *in;
         else
             invalid = true;
     }
-    // A given pressure must be positive: the saturation line takes its logarithm.
-    if ((u != qP0 && !(v[qP0] > 0)) || (u != qPk && !(v[qPk] > 0)))
-        invalid = true;
 
     if (!invalid) {
         if (u == qDrop) {

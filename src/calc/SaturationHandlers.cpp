@@ -4,6 +4,7 @@
 #include "calc/CalcHandlers.h"
 
 #include "calc/CalcSheet.h"
+#include "calc/InputRanges.h"
 #include "props/SaturationLine.h"
 
 using namespace Qt::StringLiterals;
@@ -34,7 +35,7 @@ void XLSheet2StylerChanged(TXLSheet& sheet)
 {
     TCalcSheet s(sheet);
     const std::optional<float> p = s.ReadInput(InputRow, TUnitList::Pressure);
-    if (!p || !(*p > 0 && *p <= 221)) {
+    if (!p || !InInputRange(2, InputRow, *p)) {
         ClearSaturationResults(s);
         return;
     }
@@ -48,7 +49,7 @@ void XLSheet8StylerChanged(TXLSheet& sheet)
 {
     TCalcSheet s(sheet);
     const std::optional<float> t = s.ReadInput(InputRow, TUnitList::Temperature);
-    if (!t || !(*t > 0 && *t <= 374)) {
+    if (!t || !InInputRange(8, InputRow, *t)) {
         ClearSaturationResults(s);
         return;
     }

@@ -150,12 +150,33 @@ void BuildPictureSheet(TXLSheet& sheet)
     sheet.SetBackground(splash);
 }
 
+// selected < 0: keep the cell's selection when it names one of the items,
+// else select the first.
 void FillList(TXLSheet& sheet, int col, int row, TUnitList list, int selected)
 {
     const TXLStrings items(UnitListItems(list));
     TXLCell* cell = sheet.GetCell(col, row);
+    if (selected < 0) {
+        const int kept = cell->GetInteger();
+        selected = kept >= 0 && kept < items.Items.size() ? kept : 0;
+    }
     cell->SetObject(&items);
     cell->SetInteger(selected);
+}
+
+void FillLists(int n, TXLSheet& sheet, bool keepSelection)
+{
+    if (n < 1 || n >= SheetCount)
+        return;
+    const TSheetLayout& layout = SheetLayoutOf(n);
+    for (const auto rows : {layout.Inputs, layout.Results}) {
+        for (const TSheetRow& r : rows) {
+            if (r.Value == TValueKind::Choice)
+                FillList(sheet, ValueCol, r.Row, r.List, keepSelection ? -1 : HeatDropChoiceIndex);
+            if (r.Unit == TUnitKind::List)
+                FillList(sheet, UnitCol, r.Row, r.List, keepSelection ? -1 : 0);
+        }
+    }
 }
 
 } // namespace
@@ -174,15 +195,10 @@ void BuildSheetContent(int n, TXLSheet& sheet)
 
 void FillPickLists(int n, TXLSheet& sheet)
 {
-    if (n < 1 || n >= SheetCount)
-        return;
-    const TSheetLayout& layout = SheetLayoutOf(n);
-    for (const auto rows : {layout.Inputs, layout.Results}) {
-        for (const TSheetRow& r : rows) {
-            if (r.Value == TValueKind::Choice)
-                FillList(sheet, ValueCol, r.Row, r.List, HeatDropChoiceIndex);
-            if (r.Unit == TUnitKind::List)
-                FillList(sheet, UnitCol, r.Row, r.List, 0);
-        }
-    }
+    FillLists(n, sheet, false);
+}
+
+void RefreshPickLists(int n, TXLSheet& sheet)
+{
+    FillLists(n, sheet, true);
 }

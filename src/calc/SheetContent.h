@@ -17,3 +17,8 @@ void BuildSheetContent(int n, TXLSheet& sheet);
 // Fills the unit pick lists of sheet n with their items and selects the
 // first item (the heat-drop sheet's quantity list: its fourth, the heat drop).
 void FillPickLists(int n, TXLSheet& sheet);
+
+// Gives the pick lists of sheet n the current items while keeping each
+// selection that still names an item: a state file saved by an older
+// version carries that version's unit names.
+void RefreshPickLists(int n, TXLSheet& sheet);

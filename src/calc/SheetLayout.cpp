@@ -9,16 +9,16 @@ using U = TUnitKind;
 using L = TUnitList;
 
 constexpr TSheetRow WaterSteamResults[] = {
-    {4, u" Температура", V::Result, U::List, L::Temperature},
-    {5, u" Энтальпия", V::Result, U::List, L::Enthalpy},
-    {6, u" Энтропия", V::Result, U::List, L::Entropy},
-    {7, u" Удельный объем", V::Result, U::List, L::SpecificVolume},
-    {8, u" Степень сухости", V::Result, U::None},
-    {9, u" Теплоемкость", V::Result, U::List, L::VolumetricHeatCapacity},
-    {10, u" Теплопроводность", V::Result, U::List, L::ThermalConductivity},
-    {11, u" Кинематическая вязкость", V::Result, U::List, L::SquareMetresPerSecond},
-    {12, u" Число Прандтля", V::Result, U::None},
-    {13, u" Агрегатное состояние", V::MergedResult, U::Merged},
+    {4, "t", u" Температура", V::Result, U::List, L::Temperature},
+    {5, "h", u" Энтальпия", V::Result, U::List, L::Enthalpy},
+    {6, "s", u" Энтропия", V::Result, U::List, L::Entropy},
+    {7, "v", u" Удельный объем", V::Result, U::List, L::SpecificVolume},
+    {8, "x", u" Степень сухости", V::Result, U::None},
+    {9, "c", u" Теплоемкость", V::Result, U::List, L::SpecificHeat},
+    {10, "lambda", u" Теплопроводность", V::Result, U::List, L::ThermalConductivity},
+    {11, "nu", u" Кинематическая вязкость", V::Result, U::List, L::SquareMetresPerSecond},
+    {12, "pr", u" Число Прандтля", V::Result, U::None},
+    {13, "state", u" Агрегатное состояние", V::MergedResult, U::Merged},
 };
 
 constexpr TSheetHeader WaterSteamHeaders[] = {
@@ -27,18 +27,18 @@ constexpr TSheetHeader WaterSteamHeaders[] = {
 };
 
 constexpr TSheetRow Sheet1Rows[] = {
-    {1, u" Давление", V::Input, U::List, L::Pressure},
-    {2, u" Температура", V::Input, U::List, L::Temperature},
+    {1, "p", u" Давление", V::Input, U::List, L::Pressure},
+    {2, "t", u" Температура", V::Input, U::List, L::Temperature},
 };
 
 constexpr TSheetRow Sheet6Rows[] = {
-    {1, u" Давление", V::Input, U::List, L::Pressure},
-    {2, u" Энтальпия", V::Input, U::List, L::Enthalpy},
+    {1, "p", u" Давление", V::Input, U::List, L::Pressure},
+    {2, "h", u" Энтальпия", V::Input, U::List, L::Enthalpy},
 };
 
 constexpr TSheetRow Sheet7Rows[] = {
-    {1, u" Давление", V::Input, U::List, L::Pressure},
-    {2, u" Энтропия", V::Input, U::List, L::Entropy},
+    {1, "p", u" Давление", V::Input, U::List, L::Pressure},
+    {2, "s", u" Энтропия", V::Input, U::List, L::Entropy},
 };
 
 constexpr TColor White = 0xFFFFFF;
@@ -52,22 +52,22 @@ constexpr TSheetHeader SaturationHeaders[] = {
 };
 
 constexpr TSheetRow SaturationResults[] = {
-    {3, u" Давление", V::Result, U::List, L::Pressure, -1},
-    {4, u" Температура", V::Result, U::List, L::Temperature, -1},
-    {6, u" Энтальпия", V::Result, U::List, L::Enthalpy},
-    {7, u" Энтропия", V::Result, U::List, L::Entropy},
-    {8, u" Удельный объем", V::Result, U::List, L::SpecificVolume},
-    {10, u" Энтальпия", V::Result, U::List, L::Enthalpy},
-    {11, u" Энтропия", V::Result, U::List, L::Entropy},
-    {12, u" Удельный объем", V::Result, U::List, L::SpecificVolume},
+    {3, "p", u" Давление", V::Result, U::List, L::Pressure, -1},
+    {4, "t", u" Температура", V::Result, U::List, L::Temperature, -1},
+    {6, "h_steam", u" Энтальпия", V::Result, U::List, L::Enthalpy},
+    {7, "s_steam", u" Энтропия", V::Result, U::List, L::Entropy},
+    {8, "v_steam", u" Удельный объем", V::Result, U::List, L::SpecificVolume},
+    {10, "h_water", u" Энтальпия", V::Result, U::List, L::Enthalpy},
+    {11, "s_water", u" Энтропия", V::Result, U::List, L::Entropy},
+    {12, "v_water", u" Удельный объем", V::Result, U::List, L::SpecificVolume},
 };
 
 constexpr TSheetRow Sheet2Rows[] = {
-    {1, u" Давление", V::Input, U::List, L::Pressure},
+    {1, "p", u" Давление", V::Input, U::List, L::Pressure},
 };
 
 constexpr TSheetRow Sheet8Rows[] = {
-    {1, u" Температура", V::Input, U::List, L::Temperature},
+    {1, "t", u" Температура", V::Input, U::List, L::Temperature},
 };
 
 constexpr TSheetHeader HeatDropHeaders[] = {
@@ -76,15 +76,15 @@ constexpr TSheetHeader HeatDropHeaders[] = {
 };
 
 constexpr TSheetRow Sheet3Rows[] = {
-    {1, u" Неизвестная величина", V::Choice, U::Merged, L::HeatDropQuantity},
+    {1, "find", u" Неизвестная величина", V::Choice, U::Merged, L::HeatDropQuantity},
 };
 
 // Rows 3 … 6 are all editable: the choice at (1, 1) makes one of them the result.
 constexpr TSheetRow HeatDropQuantities[] = {
-    {3, u" Начальное давление P0", V::Input, U::List, L::Pressure, -1},
-    {4, u" Энтальпия h0", V::Input, U::List, L::Enthalpy, -1},
-    {5, u" Конечное давление Pк", V::Input, U::List, L::Pressure, -1},
-    {6, u" Адиабатный теплоперепад", V::Input, U::List, L::Enthalpy, -1},
+    {3, "p0", u" Начальное давление P0", V::Input, U::List, L::Pressure, -1},
+    {4, "h0", u" Энтальпия h0", V::Input, U::List, L::Enthalpy, -1},
+    {5, "pk", u" Конечное давление Pк", V::Input, U::List, L::Pressure, -1},
+    {6, "drop", u" Адиабатный теплоперепад", V::Input, U::List, L::Enthalpy, -1},
 };
 
 constexpr TSheetHeader AirHeaders[] = {
@@ -92,18 +92,17 @@ constexpr TSheetHeader AirHeaders[] = {
     {2, u"Расчетные величины", 0xFFC892},
 };
 
-// The unit lists of rows 6 and 7 are as the sheet was designed.
 constexpr TSheetRow TemperatureInput[] = {
-    {1, u" Температура", V::Input, U::List, L::Temperature},
+    {1, "t", u" Температура", V::Input, U::List, L::Temperature},
 };
 
 constexpr TSheetRow AirResults[] = {
-    {3, u" Теплоемкость", V::Result, U::List, L::VolumetricHeatCapacity},
-    {4, u" Теплопроводность", V::Result, U::List, L::ThermalConductivity},
-    {5, u" Плотность", V::Result, U::List, L::Density},
-    {6, u" Температуропроводность", V::Result, U::List, L::KilogramsPerSquareSecond},
-    {7, u" Кинематическая вязкость", V::Result, U::List, L::SquareMetresPerSecond},
-    {8, u" Число Прандтля", V::Result, U::EmptyReadOnly},
+    {3, "c", u" Теплоемкость", V::Result, U::List, L::VolumetricHeatCapacity},
+    {4, "lambda", u" Теплопроводность", V::Result, U::List, L::ThermalConductivity},
+    {5, "rho", u" Плотность", V::Result, U::List, L::Density},
+    {6, "a", u" Температуропроводность", V::Result, U::List, L::SquareMetresPerSecond},
+    {7, "nu", u" Кинематическая вязкость", V::Result, U::List, L::SquareMetresPerSecond},
+    {8, "pr", u" Число Прандтля", V::Result, U::EmptyReadOnly},
 };
 
 constexpr TSheetHeader FlueGasHeaders[] = {
@@ -111,16 +110,15 @@ constexpr TSheetHeader FlueGasHeaders[] = {
     {2, u"Расчетные величины", 0x00C8FF},
 };
 
-// The unit lists of rows 8 and 10 are as the sheet was designed.
 constexpr TSheetRow FlueGasResults[] = {
-    {3, u" Теплоемкость RO2", V::Result, U::List, L::VolumetricHeatCapacity},
-    {4, u" Теплоемкость азота", V::Result, U::List, L::VolumetricHeatCapacity},
-    {5, u" Теплоемкость золы", V::Result, U::List, L::VolumetricHeatCapacity},
-    {6, u" Теплоемкость паров воды", V::Result, U::List, L::VolumetricHeatCapacity},
-    {7, u" Теплопроводность", V::Result, U::List, L::ThermalConductivity},
-    {8, u" Температуропроводность", V::Result, U::List, L::SquareMetresPerSecond},
-    {9, u" Плотность", V::Result, U::List, L::Density},
-    {10, u" Кинематическая вязкость", V::Result, U::List, L::KilogramsPerSquareSecond},
+    {3, "c_ro2", u" Теплоемкость RO2", V::Result, U::List, L::VolumetricHeatCapacity},
+    {4, "c_n2", u" Теплоемкость азота", V::Result, U::List, L::VolumetricHeatCapacity},
+    {5, "c_ash", u" Теплоемкость золы", V::Result, U::List, L::VolumetricHeatCapacity},
+    {6, "c_h2o", u" Теплоемкость паров воды", V::Result, U::List, L::VolumetricHeatCapacity},
+    {7, "lambda", u" Теплопроводность", V::Result, U::List, L::ThermalConductivity},
+    {8, "a", u" Температуропроводность", V::Result, U::List, L::SquareMetresPerSecond},
+    {9, "rho", u" Плотность", V::Result, U::List, L::Density},
+    {10, "nu", u" Кинематическая вязкость", V::Result, U::List, L::SquareMetresPerSecond},
 };
 
 const TSheetLayout Layouts[] = {
@@ -141,4 +139,14 @@ const TSheetLayout& SheetLayoutOf(int n)
     if (n < 1 || n > 8)
         throw std::out_of_range("no calculation sheet " + std::to_string(n));
     return Layouts[n - 1];
+}
+
+std::vector<const TSheetRow*> UnitRowsOf(const TSheetLayout& layout, TUnitList list)
+{
+    std::vector<const TSheetRow*> rows;
+    for (const auto part : {layout.Inputs, layout.Results})
+        for (const TSheetRow& r : part)
+            if (r.Unit == TUnitKind::List && r.List == list)
+                rows.push_back(&r);
+    return rows;
 }

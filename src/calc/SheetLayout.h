@@ -1,13 +1,15 @@
 // The row layout of the nine sheets as data: for each sheet its size, column
 // widths, headers and the kind of each row (label, input or result value,
-// unit list). BuildSheetContent turns it into cells; FillPickLists and the
-// command-line tool read the unit lists from it.
+// unit list) with a short ASCII key that names the row's quantity outside
+// the sheet (unique within a sheet). BuildSheetContent turns it into cells;
+// FillPickLists and the command-line tool read the unit lists from it.
 #pragma once
 
 #include "calc/UnitTables.h"
 #include "sheet/XLTypes.h"
 
 #include <span>
+#include <vector>
 
 // What column 1 of a row holds.
 enum class TValueKind {
@@ -27,6 +29,7 @@ enum class TUnitKind {
 
 struct TSheetRow {
     int Row;
+    const char* Key; // "p", "h_steam", "lambda", …
     const char16_t* Label;
     TValueKind Value;
     TUnitKind Unit;
@@ -54,3 +57,6 @@ struct TSheetLayout {
 
 // The layout of calculation sheet n (1 … 8).
 const TSheetLayout& SheetLayoutOf(int n);
+
+// The rows of a layout whose unit cell is a pick list of that list.
+std::vector<const TSheetRow*> UnitRowsOf(const TSheetLayout& layout, TUnitList list);

@@ -9,6 +9,11 @@ constexpr double KJToKcal = 0.23884589662749594789;
 constexpr double KcalToKJ = 4.1868;
 // W/(m·K) → kcal/(m·h·K).
 constexpr double WattToKcalPerHour = 0.85984522785898535765;
+// One standard atmosphere and one kilogram-force per square centimetre in bar.
+constexpr double BarPerAtm = 1.01325;
+constexpr double BarPerKgfCm2 = 0.980665;
+constexpr double AtmPerBar = 1 / BarPerAtm;
+constexpr double KgfCm2PerBar = 1 / BarPerKgfCm2;
 
 float Round(double x)
 {
@@ -29,7 +34,6 @@ const QStringList& UnitListItems(TUnitList list)
     static const QStringList conductivity = {u"Вт/(м*град)"_s, u"ккал/(мч*град)"_s};
     static const QStringList m2s = {u"м2/с"_s};
     static const QStringList density = {u"кг/м3"_s};
-    static const QStringList kgs2 = {u"кг/с2"_s};
     static const QStringList heatDrop = {u" Начальное давление"_s, u" Энтальпия"_s, u" Конечное давление"_s,
                                          u" Адиабатный теплоперепад"_s};
     static const QStringList none;
@@ -38,13 +42,13 @@ const QStringList& UnitListItems(TUnitList list)
     case TUnitList::Pressure: return pressure;
     case TUnitList::Temperature: return temperature;
     case TUnitList::Enthalpy: return enthalpy;
-    case TUnitList::Entropy: return entropy;
+    case TUnitList::Entropy:
+    case TUnitList::SpecificHeat: return entropy;
     case TUnitList::SpecificVolume: return volume;
     case TUnitList::VolumetricHeatCapacity: return heatCapacity;
     case TUnitList::ThermalConductivity: return conductivity;
     case TUnitList::SquareMetresPerSecond: return m2s;
     case TUnitList::Density: return density;
-    case TUnitList::KilogramsPerSquareSecond: return kgs2;
     case TUnitList::HeatDropQuantity: return heatDrop;
     }
     return none;
@@ -58,8 +62,8 @@ float ToInternalUnit(TUnitList list, int index, float u)
         switch (index) {
         case 0: return Round(x * 10);
         case 1: return Round(x * 1);
-        case 2: return Round(x * 0.987);
-        case 3: return Round(x * 1.019);
+        case 2: return Round(x * BarPerAtm);
+        case 3: return Round(x * BarPerKgfCm2);
         }
         break;
     case TUnitList::Temperature:
@@ -71,6 +75,7 @@ float ToInternalUnit(TUnitList list, int index, float u)
         break;
     case TUnitList::Enthalpy:
     case TUnitList::Entropy:
+    case TUnitList::SpecificHeat:
         if (index == 1)
             return Round(x * KcalToKJ);
         break;
@@ -88,8 +93,8 @@ float FromInternalUnit(TUnitList list, int index, float r)
         switch (index) {
         case 0: return Round(x * 0.1);
         case 1: return Round(x);
-        case 2: return Round(x * 1.0131712259371833958);
-        case 3: return Round(x * 0.9813542688910697668);
+        case 2: return Round(x * AtmPerBar);
+        case 3: return Round(x * KgfCm2PerBar);
         }
         break;
     case TUnitList::Temperature:
@@ -101,6 +106,7 @@ float FromInternalUnit(TUnitList list, int index, float r)
         break;
     case TUnitList::Enthalpy:
     case TUnitList::Entropy:
+    case TUnitList::SpecificHeat:
     case TUnitList::VolumetricHeatCapacity:
         if (index == 1)
             return Round(x * KJToKcal);
@@ -113,4 +119,9 @@ float FromInternalUnit(TUnitList list, int index, float r)
         break;
     }
     return r;
+}
+
+int InternalUnitIndex(TUnitList list)
+{
+    return list == TUnitList::Pressure ? 1 : 0;
 }

@@ -4,6 +4,7 @@
 #include "calc/CalcHandlers.h"
 
 #include "calc/CalcSheet.h"
+#include "calc/InputRanges.h"
 #include "props/StateFunctions.h"
 #include "props/TransportProperties.h"
 
@@ -47,7 +48,7 @@ void WriteResults(TCalcSheet& out, const TStatePoint& sp)
     const float x = DrynessPV(sp.p, VolumePH(sp.p, sp.h));
     out.WriteResult(8, TUnitList::None, x, u"0.####"_s);
     WriteState(out, x);
-    out.WriteResult(9, TUnitList::VolumetricHeatCapacity, HeatCapacityPT(sp.p, sp.t), u"0.####"_s);
+    out.WriteResult(9, TUnitList::SpecificHeat, HeatCapacityPT(sp.p, sp.t), u"0.####"_s);
     out.WriteResult(10, TUnitList::ThermalConductivity, ThermalConductivityPT(sp.p, sp.t), u"0.####"_s);
     out.WriteResult(11, TUnitList::SquareMetresPerSecond, KinematicViscosityPT(sp.p, sp.t), u"0.### E+"_s);
     out.WriteResult(12, TUnitList::None, PrandtlPT(sp.p, sp.t), u"0.###"_s);
@@ -58,14 +59,13 @@ void ClearResults(TCalcSheet& out)
     out.ClearRows({4, 5, 6, 7, 8, 9, 10, 11, 12, 13});
 }
 
-// Reads p and the second input (each in its own guard) and checks both
-// against their ranges; on failure the results are emptied.
-template <typename TInRange>
-bool ReadInputs(TCalcSheet& s, TUnitList secondList, TInRange secondInRange, float& p, float& second)
+// Reads p and the second input of sheet n (each in its own guard) and
+// checks both against their ranges; on failure the results are emptied.
+bool ReadInputs(int n, TCalcSheet& s, TUnitList secondList, float& p, float& second)
 {
     const std::optional<float> pIn = s.ReadInput(PressureRow, TUnitList::Pressure);
     const std::optional<float> secondIn = s.ReadInput(SecondRow, secondList);
-    if (!pIn || !secondIn || !(*pIn > 0 && *pIn <= 500) || !secondInRange(*secondIn)) {
+    if (!pIn || !secondIn || !InInputRange(n, PressureRow, *pIn) || !InInputRange(n, SecondRow, *secondIn)) {
         ClearResults(s);
         return false;
     }
@@ -80,7 +80,7 @@ void XLSheet1StylerChanged(TXLSheet& sheet)
 {
     TCalcSheet s(sheet);
     float p = 0, t = 0;
-    if (!ReadInputs(s, TUnitList::Temperature, [](float v) { return v > 0 && v <= 1000; }, p, t))
+    if (!ReadInputs(1, s, TUnitList::Temperature, p, t))
         return;
     const float h = EnthalpyPT(p, t);
     WriteResults(s, {p, t, h, EntropyPH(p, h)});
@@ -90,7 +90,7 @@ void XLSheet6StylerChanged(TXLSheet& sheet)
 {
     TCalcSheet s(sheet);
     float p = 0, h = 0;
-    if (!ReadInputs(s, TUnitList::Enthalpy, [](float v) { return v > 0 && v <= 6000; }, p, h))
+    if (!ReadInputs(6, s, TUnitList::Enthalpy, p, h))
         return;
     WriteResults(s, {p, TemperaturePH(p, h), h, EntropyPH(p, h)});
 }
@@ -99,7 +99,7 @@ void XLSheet7StylerChanged(TXLSheet& sheet)
 {
     TCalcSheet s(sheet);
     float p = 0, entropy = 0;
-    if (!ReadInputs(s, TUnitList::Entropy, [](float v) { return v >= 3.4 && v <= 20; }, p, entropy))
+    if (!ReadInputs(7, s, TUnitList::Entropy, p, entropy))
         return;
     const float h = EnthalpyPS(p, entropy);
     WriteResults(s, {p, TemperaturePH(p, h), h, entropy});

@@ -7,15 +7,20 @@
 #include <cmath>
 #include <limits>
 
-float ParseCliFloat(const std::string& text, const std::string& what)
+double ParseCliNumber(const std::string& text, const std::string& what)
 {
     static const FormatSettings pointSeparator = FormatSettings::WithDecimalSeparator(u'.');
     const auto value = TryStrToFloat(QString::fromStdString(text), pointSeparator);
     if (!value)
-        throw ECliUsage(what + ": '" + text + "' is not a number");
+        throw ECliUsage(what + ": " + CliQuote(text) + " is not a number");
     if (std::fabs(*value) > std::numeric_limits<float>::max())
-        throw ECliUsage(what + ": '" + text + "' is out of the range of a 32-bit float");
-    return static_cast<float>(*value);
+        throw ECliUsage(what + ": " + CliQuote(text) + " is out of the range of a 32-bit float");
+    return *value;
+}
+
+float ParseCliFloat(const std::string& text, const std::string& what)
+{
+    return static_cast<float>(ParseCliNumber(text, what));
 }
 
 std::string FormatCliFloat(float value)
@@ -29,6 +34,15 @@ std::string FormatCliFloat(float value)
     return std::string(buf, res.ptr);
 }
 
+std::string FormatShortFloat(float value)
+{
+    if (!std::isfinite(value))
+        return FormatCliFloat(value);
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value);
+    return std::string(buf, res.ptr);
+}
+
 int ParseCliInt(const std::string& text, const std::string& what)
 {
     int value = 0;
@@ -36,6 +50,6 @@ int ParseCliInt(const std::string& text, const std::string& what)
     const char* last = first + text.size();
     const auto [ptr, ec] = std::from_chars(first, last, value);
     if (text.empty() || ec != std::errc() || ptr != last)
-        throw ECliUsage(what + ": '" + text + "' is not a whole number");
+        throw ECliUsage(what + ": " + CliQuote(text) + " is not a whole number");
     return value;
 }

@@ -6,9 +6,11 @@
 
 namespace {
 
+constexpr const char* HelpFlag = "--help";
+
 bool IsFlag(const std::string& name)
 {
-    return name == "--json";
+    return name == "--json" || name == HelpFlag;
 }
 
 } // namespace
@@ -17,8 +19,12 @@ TCliOptions::TCliOptions(const std::vector<std::string>& args)
 {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        if (a == "-h") {
+            FOptions.push_back({HelpFlag, {}});
+            continue;
+        }
         if (a.rfind("--", 0) != 0 || a.size() == 2)
-            throw ECliUsage("unexpected argument '" + a + "'");
+            throw ECliUsage("unexpected argument " + CliQuote(a));
         const size_t eq = a.find('=');
         if (eq != std::string::npos) {
             FOptions.push_back({a.substr(0, eq), a.substr(eq + 1)});
@@ -26,7 +32,7 @@ TCliOptions::TCliOptions(const std::vector<std::string>& args)
             FOptions.push_back({a, {}});
         } else {
             if (i + 1 >= args.size())
-                throw ECliUsage(a + " needs a value");
+                throw ECliUsage(CliQuote(a) + " needs a value");
             FOptions.push_back({a, args[++i]});
         }
     }
@@ -52,7 +58,7 @@ std::optional<FormatSettings> TCliOptions::DecimalSettings() const
     if (!d)
         return std::nullopt;
     if (*d != "." && *d != ",")
-        throw ECliUsage("--decimal takes ',' or '.', not '" + *d + "'");
+        throw ECliUsage("--decimal takes ',' or '.', not " + CliQuote(*d));
     // Only the separators change; dates and the rest stay the system's.
     FormatSettings fs = CurrentFormatSettings();
     fs.DecimalSeparator = QChar::fromLatin1((*d)[0]);
@@ -61,9 +67,14 @@ std::optional<FormatSettings> TCliOptions::DecimalSettings() const
     return fs;
 }
 
-void TCliOptions::Only(std::initializer_list<const char*> names) const
+void TCliOptions::Only(const std::vector<std::string>& names) const
 {
     for (const TCliOption& o : FOptions)
-        if (std::none_of(names.begin(), names.end(), [&](const char* n) { return o.Name == n; }))
-            throw ECliUsage("unknown option " + o.Name);
+        if (std::find(names.begin(), names.end(), o.Name) == names.end())
+            throw ECliUsage("unknown option " + CliQuote(o.Name));
+}
+
+bool WantsHelp(const std::vector<std::string>& args)
+{
+    return std::any_of(args.begin(), args.end(), [](const std::string& a) { return a == "-h" || a == HelpFlag; });
 }

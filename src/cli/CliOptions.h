@@ -1,6 +1,7 @@
 // The options of a command: "--name VALUE" or "--name=VALUE", kept in the
-// order given, and flags without a value ("--json"). Raises ECliUsage for a
-// stray argument or an option that lacks its value.
+// order given, and flags without a value ("--json", "--help", whose short
+// form "-h" is kept as "--help"). Raises ECliUsage for a stray argument or
+// an option that lacks its value.
 #pragma once
 
 #include "base/FormatSettings.h"
@@ -25,8 +26,12 @@ public:
     // The conventions chosen with "--decimal , | .", if given.
     std::optional<FormatSettings> DecimalSettings() const;
     // Raises ECliUsage for any option not in the list.
-    void Only(std::initializer_list<const char*> names) const;
+    void Only(const std::vector<std::string>& names) const;
 
 private:
     std::vector<TCliOption> FOptions;
 };
+
+// True when the arguments ask for help ("--help" or "-h" anywhere): help
+// wins over every other argument, right or wrong.
+bool WantsHelp(const std::vector<std::string>& args);

@@ -36,7 +36,7 @@ float EvaluateSolveSecant(const std::vector<std::string>& args)
                         + std::to_string(args.size() - 1));
     const TPropFunction* f = FindPropFunction(args[5]);
     if (!f || f->ArgCount != 2)
-        throw ECliUsage("SolveSecant: '" + args[5] + "' is not a two-argument library function");
+        throw ECliUsage("SolveSecant: " + CliQuote(args[5]) + " is not a two-argument library function");
     const float target = ParseCliFloat(args[1], "SolveSecant argument target");
     const float param = ParseCliFloat(args[2], "SolveSecant argument param");
     const float x0 = ParseCliFloat(args[3], "SolveSecant argument x0");
@@ -52,10 +52,10 @@ float Evaluate(const std::vector<std::string>& args)
         return EvaluateSolveSecant(args);
     const TPropFunction* f = FindPropFunction(name);
     if (!f)
-        throw ECliUsage("unknown function '" + name + "' (see 'calorix-cli fn --list')");
+        throw ECliUsage("unknown function " + CliQuote(name) + " (see 'calorix-cli fn --list')");
     const int given = static_cast<int>(args.size()) - 1;
     if (given != f->ArgCount)
-        throw ECliUsage(name + " takes " + std::to_string(f->ArgCount) + " argument"
+        throw ECliUsage(CliQuote(name) + " takes " + std::to_string(f->ArgCount) + " argument"
                         + (f->ArgCount == 1 ? "" : "s") + ", got " + std::to_string(given));
     float x[3] = {};
     for (int i = 0; i < f->ArgCount; ++i)
@@ -74,14 +74,20 @@ float Evaluate(const std::vector<std::string>& args)
 
 const char* FnCommandHelp()
 {
-    return "calorix-cli fn NAME ARG...\n"
-           "  Evaluates the property-library function NAME with decimal arguments\n"
-           "  (\".\" as the decimal separator, internal units: p bar, t C, h kJ/kg,\n"
-           "  s kJ/(kg*K), v m3/kg) and prints the result with 9 significant digits.\n"
-           "  SolveSecant takes the name of a two-argument function:\n"
-           "    calorix-cli fn SolveSecant 200 100 5 350 WaterEnthalpyPT 0.00025\n"
-           "calorix-cli fn --list\n"
-           "  Lists the functions with their arguments and units.\n";
+    return "Usage: calorix-cli fn NAME ARG...\n"
+           "       calorix-cli fn --list\n"
+           "Evaluates the property-library function NAME (its exact name) with decimal\n"
+           "arguments (\".\" as the separator) in the library's internal units: p bar,\n"
+           "t C, h kJ/kg, s kJ/(kg*K), v m3/kg. Prints the result with 9 significant\n"
+           "digits, which read back as the exact 32-bit value. --list shows every\n"
+           "function with its arguments and units.\n"
+           "SolveSecant takes the name of a two-argument function in place of its\n"
+           "function argument (target, parameter, x0, x1, FUNCTION, tolerance).\n\n"
+           "Examples:\n"
+           "  calorix-cli fn SaturationTemperature 10\n"
+           "  calorix-cli fn SolveSecant 200 100 5 350 WaterEnthalpyPT 0.00025\n"
+           "Exit status: 0 the result is printed; 2 usage error (unknown name, wrong\n"
+           "number of arguments, an argument that is not a number).\n";
 }
 
 void RunFnCommand(const std::vector<std::string>& args, std::ostream& out)
@@ -92,10 +98,6 @@ void RunFnCommand(const std::vector<std::string>& args, std::ostream& out)
         if (args.size() != 1)
             throw ECliUsage("fn --list takes no arguments");
         ListFunctions(out);
-        return;
-    }
-    if (args[0] == "--help" || args[0] == "-h") {
-        out << FnCommandHelp();
         return;
     }
     out << FormatCliFloat(Evaluate(args)) << '\n';

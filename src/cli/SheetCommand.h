@@ -9,4 +9,6 @@
 #include <vector>
 
 void RunSheetCommand(const std::vector<std::string>& args, std::ostream& out);
-const char* SheetCommandHelp();
+// The command's help; with a sheet number first, also that sheet's rows
+// with their unit lists.
+void WriteSheetCommandHelp(const std::vector<std::string>& args, std::ostream& out);

@@ -1,7 +1,8 @@
 #include "cli/SheetRun.h"
 
-#include "calc/CalcHandlers.h"
 #include "ShippedSheets.h"
+#include "base/StrToFloat.h"
+#include "calc/CalcHandlers.h"
 #include "calc/SheetContent.h"
 #include "cli/CliError.h"
 #include "sheet/TXLCell.h"
@@ -84,8 +85,14 @@ QString ColorName(TColor color)
     return QStringLiteral("#%1%2%3")
         .arg(r, 2, 16, QLatin1Char('0'))
         .arg(g, 2, 16, QLatin1Char('0'))
-        .arg(b, 2, 16, QLatin1Char('0'))
-        .toUpper();
+        .arg(b, 2, 16, QLatin1Char('0'));
+}
+
+QJsonValue ShownValue(const QString& text)
+{
+    // "1,049 E-6": the blank before the exponent is the pattern's.
+    const std::optional<double> v = TryStrToFloat(QString(text).remove(u' '));
+    return v ? QJsonValue(*v) : QJsonValue(QJsonValue::Null);
 }
 
 void WriteReportText(const TSheetReport& report, std::ostream& out)
@@ -101,7 +108,8 @@ void WriteReportJson(const TSheetReport& report, std::ostream& out)
 {
     QJsonArray rows;
     for (const TSheetReportRow& r : report.Rows)
-        rows.append(QJsonObject{{"row", r.Row}, {"label", r.Label}, {"value", r.Value}, {"unit", r.Unit}});
+        rows.append(QJsonObject{
+            {"row", r.Row}, {"label", r.Label}, {"value", ShownValue(r.Value)}, {"text", r.Value}, {"unit", r.Unit}});
     QJsonObject root{{"sheet", report.Sheet}, {"rows", rows}};
     if (report.StateColor)
         root.insert("stateColour", ColorName(*report.StateColor));

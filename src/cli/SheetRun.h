@@ -5,6 +5,7 @@
 
 #include "sheet/XLTypes.h"
 
+#include <QJsonValue>
 #include <QString>
 
 #include <memory>
@@ -55,4 +56,7 @@ private:
 
 void WriteReportText(const TSheetReport& report, std::ostream& out);
 void WriteReportJson(const TSheetReport& report, std::ostream& out);
-QString ColorName(TColor color); // "#RRGGBB"
+QString ColorName(TColor color); // "#rrggbb"
+// A shown text as a JSON number (read with the active decimal separator,
+// exponent patterns included), or null when it is no number.
+QJsonValue ShownValue(const QString& text);

@@ -10,7 +10,7 @@ namespace {
 struct TAlias {
     TUnitList List;
     int Index;
-    const char* Names; // ASCII aliases separated by "|"
+    const char* Names; // ASCII aliases separated by "|", the first one shown in help
 };
 
 constexpr TAlias Aliases[] = {
@@ -31,8 +31,24 @@ constexpr TAlias Aliases[] = {
     {TUnitList::ThermalConductivity, 1, "kcal/(m*h*K)|kcal/mhK"},
 };
 
+const std::vector<TUnitOption>& Options()
+{
+    static const std::vector<TUnitOption> options = {
+        {"--p-unit", {TUnitList::Pressure}},
+        {"--t-unit", {TUnitList::Temperature}},
+        {"--h-unit", {TUnitList::Enthalpy}},
+        {"--s-unit", {TUnitList::Entropy}},
+        {"--c-unit", {TUnitList::SpecificHeat, TUnitList::VolumetricHeatCapacity}},
+        {"--lambda-unit", {TUnitList::ThermalConductivity}},
+    };
+    return options;
+}
+
 QStringList AliasesOf(TUnitList list, int index)
 {
+    // A specific heat has the units of an entropy.
+    if (list == TUnitList::SpecificHeat)
+        list = TUnitList::Entropy;
     for (const TAlias& a : Aliases)
         if (a.List == list && a.Index == index)
             return QString::fromUtf8(a.Names).split(u'|');
@@ -40,6 +56,20 @@ QStringList AliasesOf(TUnitList list, int index)
 }
 
 } // namespace
+
+std::span<const TUnitOption> UnitOptions()
+{
+    return Options();
+}
+
+const TUnitOption* UnitOptionOf(TUnitList list)
+{
+    for (const TUnitOption& o : Options())
+        for (TUnitList l : o.Lists)
+            if (l == list)
+                return &o;
+    return nullptr;
+}
 
 int UnitIndexOf(TUnitList list, const std::string& name, const std::string& option)
 {
@@ -54,6 +84,21 @@ int UnitIndexOf(TUnitList list, const std::string& name, const std::string& opti
                 return i;
         choices << names.join(u'/');
     }
-    throw ECliUsage(option + ": unknown unit '" + name + "' (choose " + choices.join(QStringLiteral(", ")).toStdString()
-                    + ")");
+    throw ECliUsage(option + ": unknown unit " + CliQuote(name) + " (choose "
+                    + choices.join(QStringLiteral(", ")).toStdString() + ")");
+}
+
+std::string AsciiUnitName(TUnitList list, int index)
+{
+    const QStringList aliases = AliasesOf(list, index);
+    return (aliases.isEmpty() ? UnitListItems(list).value(index) : aliases.first()).toStdString();
+}
+
+std::string UnitChoices(TUnitList list)
+{
+    std::string text;
+    const QStringList& items = UnitListItems(list);
+    for (int i = 0; i < items.size(); ++i)
+        text += (i ? " | " : "") + AsciiUnitName(list, i) + " (" + items[i].toStdString() + ")";
+    return text;
 }

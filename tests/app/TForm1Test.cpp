@@ -6,6 +6,7 @@
 #include "grid/TRAVazo.h"
 #include "sheet/TXLCell.h"
 #include "sheet/TXLSheet.h"
+#include "sheet/TXLStrings.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -135,6 +136,24 @@ TEST_F(TForm1Test, StateFilesLoadOneByOne)
     EXPECT_EQ(form->XLSheet(5).GetCell(2, 1)->GetText(), QStringLiteral("°С")); // shipped, lists filled
     EXPECT_TRUE(QFile::exists(File(5) + QStringLiteral(".bad")));
     EXPECT_FALSE(QFile::exists(File(5)));
+}
+
+// A state file keeps its inputs and unit choices, but the unit names are
+// this version's: older files carry names since mended.
+TEST_F(TForm1Test, StateFilesGetTheCurrentUnitNames)
+{
+    {
+        auto form = Open();
+        const TXLStrings old(QStringList{QStringLiteral("кг/с2")});
+        form->XLSheet(4).GetCell(2, 6)->SetObject(&old);
+        form->XLSheet(4).GetCell(2, 3)->SetInteger(1);
+        Type(*form, 4, 1, "20");
+        ASSERT_TRUE(form->FormClose().isEmpty());
+    }
+    auto form = Open();
+    EXPECT_EQ(Value(*form, 4, 1), "20");
+    EXPECT_EQ(form->XLSheet(4).GetCell(2, 6)->GetText(), QStringLiteral("м2/с"));
+    EXPECT_EQ(form->XLSheet(4).GetCell(2, 3)->GetText(), QStringLiteral("ккал/(м3*град)"));
 }
 
 TEST_F(TForm1Test, SavingReportsEveryFailure)

@@ -54,6 +54,29 @@ TEST_F(GasHandlers, UnparsableTemperatureEmptiesEveryResult)
         EXPECT_TRUE(flue.Text(row).isEmpty()) << row;
 }
 
+TEST_F(GasHandlers, AtOrBelowAbsoluteZeroEveryResultIsEmpty)
+{
+    const struct {
+        const char* Typed;
+        int Unit;
+        bool Valid;
+    } temperatures[] = {
+        {"-273.15", 0, false}, {"-300", 0, false}, {"-1e30", 0, false}, {"-273.14", 0, true},
+        {"-459.67", 2, false}, {"-0.15", 1, false},  {"0", 1, true}, // "°K" is offset by 273
+    };
+    for (const int n : {4, 5}) {
+        const int lastRow = n == 4 ? 8 : 10;
+        for (const auto& t : temperatures) {
+            SCOPED_TRACE(std::to_string(n) + ": " + t.Typed);
+            TCalcTestSheet s(n);
+            s.Set(1, "20").Run();
+            s.Set(1, t.Typed).Unit(1, t.Unit).Run();
+            for (int row = 3; row <= lastRow; ++row)
+                EXPECT_EQ(s.Text(row).isEmpty(), !t.Valid) << row;
+        }
+    }
+}
+
 TEST_F(GasHandlers, DensityNearItsPoleIsShownAsComputed)
 {
     // -272.81 is no float, so the denominator is tiny but never zero.

@@ -40,6 +40,36 @@ TEST_F(SaturationHandlers, PressureUnitsGiveTheSameState)
     }
 }
 
+TEST_F(SaturationHandlers, OneAtmosphereBoilsAtAHundredDegrees)
+{
+    TCalcTestSheet s(2);
+    s.Set(1, "1").Unit(1, 2).Unit(3, 2).Run();
+    EXPECT_EQ(s.Text(4), "100,01");
+    EXPECT_EQ(s.Text(3), "1");
+    TCalcTestSheet kgf(2);
+    kgf.Set(1, "1").Unit(1, 3).Run();
+    EXPECT_EQ(kgf.Text(4), "99,09"); // 0.980665 bar
+}
+
+// A small saturation pressure in МПа reads as a number, not as "0".
+TEST_F(SaturationHandlers, SmallResultsNeverShowAsZero)
+{
+    const struct {
+        const char* T;
+        double P; // МПа
+    } rows[] = {{"0,01", 0.000611}, {"10", 0.001228}, {"30", 0.004246}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.T);
+        TCalcTestSheet s(8);
+        s.Set(1, r.T).Run();
+        EXPECT_TRUE(s.Text(3).contains(QStringLiteral(" E-"))) << s.Text(3).toStdString();
+        EXPECT_NEAR(s.Number(3), r.P, r.P * 0.002);
+    }
+    TCalcTestSheet bar(8);
+    bar.Set(1, "30").Unit(3, 1).Run();
+    EXPECT_EQ(bar.Text(3), "0,04"); // the pattern's own digits where they are not all zero
+}
+
 TEST_F(SaturationHandlers, ByPressureRange)
 {
     TCalcTestSheet s(2);

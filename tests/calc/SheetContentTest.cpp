@@ -8,6 +8,7 @@
 #include "sheet/TXLPicture.h"
 #include "sheet/TXLRange.h"
 #include "sheet/TXLSheet.h"
+#include "sheet/TXLStrings.h"
 
 #include <gtest/gtest.h>
 
@@ -132,10 +133,62 @@ TEST(SheetContent, FillingThePickLists)
     TXLSheet air;
     BuildSheetContent(4, air);
     FillPickLists(4, air);
-    EXPECT_EQ(air.GetCell(2, 6)->GetText(), QStringLiteral("кг/с2"));
-    EXPECT_EQ(air.GetCell(2, 7)->GetText(), QStringLiteral("м2/с"));
     EXPECT_EQ(air.GetCell(2, 8)->GetText(), QString()); // never filled
     EXPECT_TRUE(air.GetCell(2, 8)->GetStyles().Contains(csReadOnly));
+}
+
+QStringList ItemsAt(TXLSheet& sheet, int col, int row)
+{
+    const auto* items = dynamic_cast<const TXLStrings*>(sheet.GetCell(col, row)->GetObject());
+    return items ? items->Items : QStringList{QStringLiteral("<no pick list>")};
+}
+
+// The units offered where each value is: heat capacities per kilogram for
+// water and steam, per cubic metre for the gases; diffusivities and
+// viscosities in m²/s.
+TEST(SheetContent, UnitListsMatchTheQuantities)
+{
+    const QStringList perKg{QStringLiteral("кДж/(кг*град)"), QStringLiteral("ккал/(кг*град)")};
+    const QStringList perM3{QStringLiteral("кДж/(м3*град)"), QStringLiteral("ккал/(м3*град)")};
+    const QStringList m2s{QStringLiteral("м2/с")};
+    const struct {
+        int Sheet, Row;
+        QStringList Items;
+    } rows[] = {
+        {1, 9, perKg}, {6, 9, perKg}, {7, 9, perKg}, {4, 3, perM3}, {5, 3, perM3}, {5, 6, perM3},
+        {1, 11, m2s},  {4, 6, m2s},   {4, 7, m2s},   {5, 8, m2s},   {5, 10, m2s},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(std::to_string(r.Sheet) + "/" + std::to_string(r.Row));
+        TXLSheet sheet;
+        BuildSheetContent(r.Sheet, sheet);
+        FillPickLists(r.Sheet, sheet);
+        EXPECT_EQ(ItemsAt(sheet, 2, r.Row), r.Items);
+    }
+}
+
+TEST(SheetContent, RefreshingKeepsTheSelectionButNotOldNames)
+{
+    TXLSheet sheet;
+    BuildSheetContent(4, sheet);
+    FillPickLists(4, sheet);
+    // As an older state file left them: another name, a unit chosen.
+    const TXLStrings old(QStringList{QStringLiteral("кг/с2")});
+    sheet.GetCell(2, 6)->SetObject(&old);
+    sheet.GetCell(2, 4)->SetInteger(1);
+    sheet.GetCell(2, 3)->SetInteger(5); // names no item
+    RefreshPickLists(4, sheet);
+    EXPECT_EQ(ItemsAt(sheet, 2, 6), QStringList{QStringLiteral("м2/с")});
+    EXPECT_EQ(sheet.GetCell(2, 4)->GetInteger(), 1);
+    EXPECT_EQ(sheet.GetCell(2, 4)->GetText(), QStringLiteral("ккал/(мч*град)"));
+    EXPECT_EQ(sheet.GetCell(2, 3)->GetInteger(), 0);
+
+    TXLSheet heatDrop;
+    BuildSheetContent(3, heatDrop);
+    FillPickLists(3, heatDrop);
+    heatDrop.GetCell(1, 1)->SetInteger(2);
+    RefreshPickLists(3, heatDrop);
+    EXPECT_EQ(heatDrop.GetCell(1, 1)->GetText(), QStringLiteral(" Конечное давление"));
 }
 
 } // namespace

@@ -115,6 +115,35 @@ TEST_F(WaterSteamHandlers, SteamByPressureAndEntropyRoundTrip)
     EXPECT_NEAR(ps.Number(5), pt.Number(5), 1.0);
 }
 
+TEST_F(WaterSteamHandlers, PressureUnitsAreThePhysicalOnes)
+{
+    // 40 bar typed in each of the four units gives the same state.
+    TCalcTestSheet bar(1);
+    bar.Set(1, "40").Unit(1, 1).Set(2, "300").Run();
+    const struct {
+        const char* Typed;
+        int Unit;
+    } same[] = {{"4", 0}, {"39,47693", 2}, {"40,78865", 3}};
+    for (const auto& r : same) {
+        SCOPED_TRACE(r.Typed);
+        TCalcTestSheet s(1);
+        s.Set(1, r.Typed).Unit(1, r.Unit).Set(2, "300").Run();
+        for (int row : {5, 6, 7})
+            EXPECT_NEAR(s.Number(row), bar.Number(row), bar.Number(row) * 1e-4) << row;
+    }
+}
+
+TEST_F(WaterSteamHandlers, HeatCapacityIsPerKilogram)
+{
+    TCalcTestSheet s(1);
+    s.Set(1, "10").Unit(1, 1).Set(2, "300").Run();
+    EXPECT_EQ(s.Sheet.GetCell(2, 9)->GetText(), QStringLiteral("кДж/(кг*град)"));
+    const double kj = s.Number(9);
+    s.Unit(9, 1).Run();
+    EXPECT_EQ(s.Sheet.GetCell(2, 9)->GetText(), QStringLiteral("ккал/(кг*град)"));
+    EXPECT_NEAR(s.Number(9), kj * 0.23884589662749594789, 0.0001);
+}
+
 TEST_F(WaterSteamHandlers, OutputUnits)
 {
     TCalcTestSheet base(1);

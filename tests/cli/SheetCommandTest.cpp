@@ -39,7 +39,7 @@ TEST(CliSheet, PrintsTheStateColour)
     const TCliRun r =
         RunTool({"sheet", "1", "--set", "1=10", "--unit", "1=1", "--set", "2=300", "--decimal", "."});
     ASSERT_EQ(r.Status, CliExitOk) << r.Err;
-    EXPECT_NE(r.Out.find("state-colour\t#FF0000"), std::string::npos) << r.Out;
+    EXPECT_NE(r.Out.find("state-colour\t#ff0000"), std::string::npos) << r.Out;
     EXPECT_EQ(Field(r.Out, 13, 2), QStringLiteral("перегретый пар"));
 }
 
@@ -60,7 +60,9 @@ TEST(CliSheet, JsonHasTheSameContent)
     EXPECT_EQ(o["sheet"].toInt(), 8);
     const QJsonArray rows = o["rows"].toArray();
     ASSERT_EQ(rows.size(), 14);
-    EXPECT_EQ(rows[6].toObject()["value"].toString(), "2676.45");
+    EXPECT_EQ(rows[6].toObject()["value"].toDouble(), 2676.45);
+    EXPECT_EQ(rows[6].toObject()["text"].toString(), "2676.45");
+    EXPECT_TRUE(rows[0].toObject()["value"].isNull()); // a heading is no number
     EXPECT_FALSE(o.contains("stateColour"));
 }
 
