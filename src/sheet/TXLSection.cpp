@@ -279,6 +279,7 @@ void TXLSection::Clear()
         info->Clear();
     FHints.clear();
     FUnions.clear();
+    UnionsChanged();
 }
 
 void TXLSection::CheckCellChanged(TXLCell* cell)
