@@ -257,23 +257,25 @@ void TXLPersistent::SetCellEditor(const TXLEditClass* editClass)
 
 void TXLPersistent::SetFormat(const QString& format)
 {
-    if (format == FFormat && !IsStyle())
+    if (format == FFormat.Get() && !IsStyle())
         return;
-    FFormat = format;
+    FFormat.Set(format);
     IncludeState(csReformat);
     NotifyChanges(prControl, XLFlags::Format);
 }
 
 QString TXLPersistent::GetDisplayFormat() const
 {
-    const qsizetype bar = FFormat.indexOf(u'|');
-    return bar < 0 ? FFormat : FFormat.left(bar);
+    const QString& format = FFormat.Get();
+    const qsizetype bar = format.indexOf(u'|');
+    return bar < 0 ? format : format.left(bar);
 }
 
 QString TXLPersistent::GetEditFormat() const
 {
-    const qsizetype bar = FFormat.indexOf(u'|');
-    return bar < 0 ? QString() : FFormat.mid(bar + 1).toLower();
+    const QString& format = FFormat.Get();
+    const qsizetype bar = format.indexOf(u'|');
+    return bar < 0 ? QString() : format.mid(bar + 1).toLower();
 }
 
 void TXLPersistent::SetControl(const TXLControl& control)

@@ -12,6 +12,7 @@
 
 #include "sheet/TXLCellClass.h"
 #include "sheet/TXLFont.h"
+#include "sheet/TXLSparseText.h"
 #include "sheet/XLEnums.h"
 #include "sheet/XLPacked.h"
 
@@ -115,14 +116,14 @@ public:
     // registered for the cell class.
     void SetCellEditor(const TXLEditClass* editClass);
 
-    const QString& GetFormat() const { return FFormat; }
+    const QString& GetFormat() const { return FFormat.Get(); }
     void SetFormat(const QString& format);
     // The text before the first "|" (all of it without one).
     QString GetDisplayFormat() const;
     // The text after the first "|", lower-cased ("" without one).
     QString GetEditFormat() const;
 
-    TXLControl GetControl() const { return {GetCellClass(), FEditor, FFormat}; }
+    TXLControl GetControl() const { return {GetCellClass(), FEditor, FFormat.Get()}; }
     void SetControl(const TXLControl& control);
 
     TXLProps GetProps() const { return FProps; }
@@ -143,17 +144,20 @@ protected:
     void PutProps(TXLProps props) { FProps = props; }
     // Writes the editor index and format without notification.
     void PutEditor(int editor) { FEditor = editor; }
-    void PutFormat(const QString& format) { FFormat = format; }
+    void PutFormat(const QString& format) { FFormat.Set(format); }
 
 private:
     void FontChanged();
     void SetLayoutPart(TXLLayout layout, int flag);
 
+    // A cell is made of this and its subclasses' fields, one of many
+    // thousands: the small fields come last, where the fields of the
+    // subclasses may share their word.
     std::unique_ptr<TXLFont> FFont;
+    TXLSparseText FFormat;
     int FEditor = 0;
     TXLCellStates FStates;
     TXLProps FProps;
-    QString FFormat;
 };
 
 // Sets csAssign for its lifetime and restores the previous state after.

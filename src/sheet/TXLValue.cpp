@@ -90,10 +90,20 @@ void TXLValue::Changed()
 QString TXLValue::GetText()
 {
     if (HasState(csReformat)) {
-        FText = FormatText();
+        QString text = FormatText();
         ExcludeState(csReformat);
+        const QString* plain = ValueText();
+        if (plain ? text == *plain : text.isEmpty())
+            FText.reset();
+        else if (FText)
+            *FText = std::move(text);
+        else
+            FText = std::make_unique<QString>(std::move(text));
     }
-    return FText;
+    if (FText)
+        return *FText;
+    const QString* plain = ValueText();
+    return plain ? *plain : QString();
 }
 
 void TXLValue::AssignProperty(TXLPersistent& source, TXLProp prop, int flags)

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 
 class TXLObject;
 struct TXLDraw;
@@ -53,6 +54,13 @@ public:
     // are of the same cell class.
     void AssignProperty(TXLPersistent& source, TXLProp prop, int flags) override;
 
+protected:
+    // The stored text a class's display text usually equals (a text cell's
+    // string), or null: no copy of the display text is kept while it equals
+    // this (or, without one, while it is empty).
+    virtual const QString* ValueText() const { return nullptr; }
+
 private:
-    QString FText;
+    // The display text when it differs from ValueText.
+    std::unique_ptr<QString> FText;
 };
