@@ -16,6 +16,23 @@ void ForEachCanonicalNode(size_t leaves, size_t first, size_t last, Visit visit)
     }
 }
 
+// How many of the sorted keys[0, n) are <= value. Without branches on the
+// comparisons (a conditional move each step): a find does two such
+// searches, and mispredicted branches would cost more than the steps.
+template <class T, class Key>
+size_t CountNotAbove(const T* keys, size_t n, int value, Key key)
+{
+    if (n == 0)
+        return 0;
+    const T* base = keys;
+    while (n > 1) {
+        const size_t half = n / 2;
+        base = key(base[half]) <= value ? base + half : base;
+        n -= half;
+    }
+    return static_cast<size_t>(base - keys) + (key(*base) <= value ? 1 : 0);
+}
+
 }  // namespace
 
 void TXLUnionIndex::Clear()
@@ -96,10 +113,11 @@ int TXLUnionIndex::FindInNode(const TNode& node, int x) const
     const auto end = FEntries.begin() + node.End;
     if (node.Disjoint) {
         // The last area starting at or before x is the only one that may hold it.
-        const auto after = std::upper_bound(begin, end, x, [](int value, const TEntry& e) { return value < e.Left; });
-        if (after == begin)
+        const TEntry* entries = FEntries.data() + node.Begin;
+        const size_t count = CountNotAbove(entries, node.End - node.Begin, x, [](const TEntry& e) { return e.Left; });
+        if (count == 0)
             return -1;
-        const TEntry& e = *(after - 1);
+        const TEntry& e = entries[count - 1];
         return x < e.Right ? e.Number : -1;
     }
     int found = -1;
@@ -113,7 +131,7 @@ int TXLUnionIndex::Find(TPoint p) const
 {
     if (!FBounds.Contains(p))
         return -1;
-    const auto band = static_cast<size_t>(std::upper_bound(FEdges.begin(), FEdges.end(), p.Y) - FEdges.begin()) - 1;
+    const size_t band = CountNotAbove(FEdges.data(), FEdges.size(), p.Y, [](int edge) { return edge; }) - 1;
     int found = -1;
     for (size_t node = band + FLeaves; node >= 1; node >>= 1) {
         const TNode& n = FNodes[node];

@@ -92,16 +92,17 @@ QString TXLValue::GetText()
     if (HasState(csReformat)) {
         QString text = FormatText();
         ExcludeState(csReformat);
+        std::unique_ptr<QString>& stored = DisplayText();
         const QString* plain = ValueText();
         if (plain ? text == *plain : text.isEmpty())
-            FText.reset();
-        else if (FText)
-            *FText = std::move(text);
+            stored.reset();
+        else if (stored)
+            *stored = std::move(text);
         else
-            FText = std::make_unique<QString>(std::move(text));
+            stored = std::make_unique<QString>(std::move(text));
     }
-    if (FText)
-        return *FText;
+    if (const std::unique_ptr<QString>& stored = DisplayText())
+        return *stored;
     const QString* plain = ValueText();
     return plain ? *plain : QString();
 }

@@ -12,7 +12,6 @@
 #include <QString>
 
 #include <cstdint>
-#include <memory>
 
 class TXLObject;
 struct TXLDraw;
@@ -59,8 +58,4 @@ protected:
     // string), or null: no copy of the display text is kept while it equals
     // this (or, without one, while it is empty).
     virtual const QString* ValueText() const { return nullptr; }
-
-private:
-    // The display text when it differs from ValueText.
-    std::unique_ptr<QString> FText;
 };

@@ -31,8 +31,9 @@ TEST(Cp1251Test, EveryByteDecodesAsTheSystemDecodesIt)
         const char byte = static_cast<char>(b);
         const QString expected = SystemDecode(QByteArrayView(&byte, 1));
         ASSERT_EQ(Decode1251(QByteArrayView(&byte, 1)), expected) << "byte " << b;
-        if (expected.size() == 1)
+        if (expected.size() == 1) {
             EXPECT_EQ(Cp1251Char(static_cast<unsigned char>(b)), expected[0]) << "byte " << b;
+        }
         all += byte;
     }
     EXPECT_EQ(Decode1251(all), SystemDecode(all));
