@@ -102,8 +102,12 @@ TEST(TXLCellTest, FormatStyleAndDisplayTextKeepTheirValues)
     EXPECT_EQ(cell->GetFormat(), QString());
     EXPECT_EQ(cell->GetText(), QStringLiteral("12345"));
     cell->SetFormat(QStringLiteral("0-0000"));
+    // Dropping the style returns the formatting to the base style's.
     cell->SetBasedOn(nullptr);
     EXPECT_EQ(cell->GetBasedOn(), nullptr);
+    EXPECT_EQ(cell->GetFormat(), QString());
+    EXPECT_EQ(cell->GetText(), QStringLiteral("12345"));
+    cell->SetFormat(QStringLiteral("0-0000"));
     EXPECT_EQ(cell->GetFormat(), QStringLiteral("0-0000"));
     EXPECT_EQ(cell->GetText(), FormatMaskText(QStringLiteral("0-0000"), QStringLiteral("12345")));
     cell->SetString(QStringLiteral("67890"));
