@@ -32,9 +32,11 @@ QString LongFormula()
             text += u'+';
         text += Pos2XLI({c, 0}) + QStringLiteral("*2");
     }
-    while (text.size() < 200)
+    while (text.size() + 2 <= 200)
         text += QStringLiteral("+1");
-    return text.left(200);
+    if (text.size() < 200)
+        text += u'0';
+    return text;
 }
 
 void BM_FormulaLong(benchmark::State& state)
