@@ -34,9 +34,16 @@ test-asan: deps $(BUILD_ASAN)/build.ninja
 $(BUILD_BENCH)/build.ninja:
 	cmake -S . -B $(BUILD_BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCALORIX_TESTS=OFF -DCALORIX_BENCH=ON
 
+# Each program appends its "name ours reference ratio" lines (medians of
+# BENCH_REPETITIONS runs) to bench-summary.txt.
+BENCH_REPETITIONS ?= 3
 bench: deps $(BUILD_BENCH)/build.ninja
 	cmake --build $(BUILD_BENCH) -j $(JOBS)
-	@for b in $(BUILD_BENCH)/bench/bench_*; do echo "== $$b"; $$b --benchmark_min_time=0.2 || exit 1; done
+	@rm -f $(BUILD_BENCH)/bench-summary.txt
+	@for b in $(BUILD_BENCH)/bench/bench_*; do echo "== $$b"; \
+	  CALORIX_BENCH_SUMMARY=$(BUILD_BENCH)/bench-summary.txt $$b --benchmark_min_time=0.1 \
+	    --benchmark_repetitions=$(BENCH_REPETITIONS) --benchmark_report_aggregates_only=false || exit 1; done
+	@echo "== $(BUILD_BENCH)/bench-summary.txt"; cat $(BUILD_BENCH)/bench-summary.txt
 
 $(BUILD_FUZZ)/build.ninja:
 	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCALORIX_TESTS=OFF -DCALORIX_FUZZ=ON

@@ -75,7 +75,13 @@ void TXLSectionPainter::PaintRect(TXLPaintStruct& paint)
 
     FClip = region;
     canvas.setClipRegion(FClip);
+    // The cells leave the last font and pen they set behind.
+    canvas.save();
+    FCanvasFontSet = false;
     PaintCells(paint, xs, ys);
+    FCanvasFontSet = false;
+    FCanvasQFont = QFont();
+    canvas.restore();
 
     FClip = region;
     canvas.setClipRegion(FClip);
@@ -219,6 +225,16 @@ void TXLSectionPainter::PaintCell(TXLPaintStruct& paint, TXLDraw& draw, const TR
     if (draw.Styles.Contains(csHidden) && !paint.Design && !paint.ShowHidden)
         return;
     QPainter& canvas = *paint.Canvas;
+    // The font of whoever holds it along the chain: no font object is made
+    // for a cell that has none of its own.
+    TXLPersistent* holder = cell.FindProperty(prFont);
+    draw.Font = *(holder ? holder : &cell)->GetFont();
+    PrepareFont(draw.Font, paint.ScaleY, cell.HasState(csError), true);
+    // The value's drawing knows only explicit colours: give it the
+    // palette's colour for a system one.
+    draw.Font.SetColor(XLResolveColor(draw.Font.GetColor(), paint.Palette));
+    SetCanvasFont(canvas, draw);
+
     canvas.save();
     TRect content = XLAdjustFrameRect(rect, draw.Frame);
     canvas.setClipRect(ToQ(content), Qt::IntersectClip);
@@ -230,14 +246,6 @@ void TXLSectionPainter::PaintCell(TXLPaintStruct& paint, TXLDraw& draw, const TR
     draw.WrapMode = layout.WrapMode;
     content.Left += layout.Indent;
     content.Right -= layout.Indent;
-    // The font of whoever holds it along the chain: no font object is made
-    // for a cell that has none of its own.
-    TXLPersistent* holder = cell.FindProperty(prFont);
-    draw.Font = *(holder ? holder : &cell)->GetFont();
-    PrepareFont(draw.Font, paint.ScaleY, cell.HasState(csError), true);
-    // The value's drawing knows only explicit colours: give it the
-    // palette's colour for a system one.
-    draw.Font.SetColor(XLResolveColor(draw.Font.GetColor(), paint.Palette));
     canvas.setBackgroundMode(Qt::TransparentMode);
     cell.Draw(draw, content);
     canvas.restore();
@@ -297,6 +305,22 @@ void TXLSectionPainter::PaintOther(TXLPaintStruct& paint, TXLDraw& draw, const T
         canvas.drawRect(QRect(rect.Left, rect.Top, rect.Width() - 1, rect.Height() - 1));
         canvas.restore();
     }
+}
+
+void TXLSectionPainter::SetCanvasFont(QPainter& canvas, TXLDraw& draw)
+{
+    // Making a platform font and giving it to the painter costs more than
+    // drawing a short text: cells drawn alike share the one set last.
+    if (!FCanvasFontSet || !FCanvasFont.SameValue(draw.Font) || !canvas.font().isCopyOf(FCanvasQFont)
+        || canvas.pen() != FCanvasPen) {
+        canvas.setFont(draw.Font.ToQFont());
+        canvas.setPen(XLTextColor(draw.Font));
+        FCanvasFont = draw.Font;
+        FCanvasQFont = canvas.font();
+        FCanvasPen = canvas.pen();
+        FCanvasFontSet = true;
+    }
+    draw.FontSet = true;
 }
 
 void TXLSectionPainter::PrepareFont(TXLFont& font, int scale, bool error, bool scaled) const

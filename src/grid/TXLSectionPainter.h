@@ -10,6 +10,8 @@
 #include "grid/TXLPaintStruct.h"
 #include "sheet/TXLDraw.h"
 
+#include <QFont>
+#include <QPen>
 #include <QRegion>
 
 class QPainter;
@@ -42,7 +44,14 @@ private:
     void PaintCells(TXLPaintStruct& paint, const std::vector<int>& xs, const std::vector<int>& ys);
     void PaintBorders(TXLPaintStruct& paint, const std::vector<int>& xs, const std::vector<int>& ys);
     void Exclude(QPainter& canvas, const TRect& rect);
+    // Gives the canvas draw's font and pen unless it holds them already.
+    void SetCanvasFont(QPainter& canvas, TXLDraw& draw);
 
     TXLSection& FSection;
     QRegion FClip;
+    // The font and pen last given to the canvas while cells are painted.
+    bool FCanvasFontSet = false;
+    TXLFont FCanvasFont;
+    QFont FCanvasQFont;
+    QPen FCanvasPen;
 };

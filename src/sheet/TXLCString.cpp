@@ -22,7 +22,9 @@ void TXLCString::SetString(const QString& value)
 {
     if (value == FValue && !IsWriteNotify())
         return;
-    FValue = value;
+    // A text built by appending carries spare room; the cell, one of many
+    // thousands, keeps an exact copy instead.
+    FValue = value.capacity() > value.size() && !value.isEmpty() ? QString(value.constData(), value.size()) : value;
     Changed();
 }
 

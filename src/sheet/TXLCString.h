@@ -21,6 +21,7 @@ public:
 protected:
     // The display format applied to a text (mask formatting).
     QString MaskText(const QString& text) const;
+    const QString* ValueText() const override { return &FValue; }
 
 private:
     QString FValue;

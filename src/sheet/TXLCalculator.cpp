@@ -1,5 +1,6 @@
 #include "sheet/TXLCalculator.h"
 
+#include "base/Cp1251.h"
 #include "base/FormatSettings.h"
 #include "base/StrToFloat.h"
 #include "base/VariantError.h"
@@ -8,8 +9,6 @@
 #include "sheet/XLFormulaErrors.h"
 
 #include <QByteArray>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <array>
 
@@ -37,23 +36,13 @@ bool IsNameChar(QChar c)
 // Strings are 8-bit text in the code page cp1251: the code of a #n constant
 // is that byte, and a wide character (above 255) first becomes its byte in
 // the code page ("?" when it has none, as the system's conversion does).
-QChar Cp1251Char(unsigned code)
+QChar Cp1251CodeChar(unsigned code)
 {
-    // The code page's lower half is ASCII.
-    if (code < 0x80)
-        return QChar(static_cast<char16_t>(code));
-    char byte = '?';
-    if (code <= 0xFF) {
-        byte = static_cast<char>(code);
-    } else {
-        QStringEncoder encoder("windows-1251");
-        const QByteArray bytes = encoder.encode(QString(QChar(static_cast<char16_t>(code))));
-        if (!encoder.hasError() && bytes.size() == 1)
-            byte = bytes[0];
-    }
-    QStringDecoder decoder("windows-1251");
-    const QString text = decoder.decode(QByteArrayView(&byte, 1));
-    return text.size() == 1 ? text[0] : QChar(u'?');
+    if (code <= 0xFF)
+        return Cp1251Char(static_cast<unsigned char>(code));
+    bool lossless = false;
+    const QByteArray bytes = Encode1251(QString(QChar(static_cast<char16_t>(code))), &lossless);
+    return Cp1251Char(lossless && bytes.size() == 1 ? static_cast<unsigned char>(bytes[0]) : '?');
 }
 
 struct TKeyword {
@@ -335,7 +324,7 @@ void TXLCalculator::ScanString()
             }
             if (code > MaxCharCode)
                 SyntaxError(InvalidString);
-            FTokenText += Cp1251Char(code);
+            FTokenText += Cp1251CodeChar(code);
         } else if (c == u'\'') {
             ++FPos;
             for (;;) {

@@ -31,9 +31,9 @@ void TXLCell::SetBasedOn(TXLStyle* style)
     if (style && style->GetStyler() != GetSheet()->GetStyler())
         throw ERAVazoError("Cannot use Style from disconnected Styler!");
     // Setting none always notifies: it returns all formatting to the base style.
-    if (style && style == FBasedOn)
+    if (style && style == GetBasedOn())
         return;
-    FBasedOn = style;
+    StoreBasedOn(style);
     NotifyChanges(prBasedOn, 0);
 }
 
@@ -49,7 +49,7 @@ void TXLCell::NotifyChanges(TXLProp prop, int flags)
     TXLProCell::NotifyChanges(prop, flags);
     switch (prop) {
     case prBasedOn:
-        if (!FBasedOn)
+        if (!GetBasedOn())
             PutProps(GetProps() * TXLProps{prValue, prHint});
         for (const TXLProp p : {prControl, prLayout, prColor, prFont, prBorder, prFrame, prStyles})
             if (!GetProps().Contains(p))
@@ -208,7 +208,7 @@ void TXLCell::Removing()
 {
     CancelEdit();
     Done();
-    FBasedOn = nullptr;
+    StoreBasedOn(nullptr);
     TXLSection* section = GetSection();
     TXLUnion* area = HasState(csUnited) ? section->FindUnionOf(this) : nullptr;
     // A row being cleared (index -1) goes as a whole: no per-cell repaint.

@@ -33,10 +33,10 @@ public:
     const TXLCellClass* GetCellClass() const override { return ClassType(); }
     // A cell changes class only by being replaced, so this does nothing.
     void SetCellClass(const TXLCellClass* cellClass) override { (void)cellClass; }
-    TXLStyle* GetBasedOn() const override { return FBasedOn; }
+    TXLStyle* GetBasedOn() const override { return StoredBasedOn(); }
     // Stores the style reference as read from a stream, without notifying or
     // reloading (the reader resolves the style indices once all are known).
-    void PutBasedOn(TXLStyle* style) { FBasedOn = style; }
+    void PutBasedOn(TXLStyle* style) { StoreBasedOn(style); }
     // Raises ERAVazoError "Cannot use Style from disconnected Styler!" for a
     // style of another styler than the sheet's.
     void SetBasedOn(TXLStyle* style) override;
@@ -95,9 +95,9 @@ private:
     // The destruction steps while the cell is already out of its row.
     void Removing();
 
-    TXLRow* FRow = nullptr;
+    // First: it fills the last word of the base's fields.
     int FCol = 0;
-    TXLStyle* FBasedOn = nullptr;
+    TXLRow* FRow = nullptr;
 };
 
 // The factory of a cell class descriptor.

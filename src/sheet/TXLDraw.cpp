@@ -13,6 +13,8 @@ namespace {
 // CR LF, CR and LF all end a line; Qt would draw a lone CR as a blank.
 QString NormaliseLineBreaks(const QString& text)
 {
+    if (!text.contains(u'\r'))
+        return text;
     QString result = text;
     result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     result.replace(u'\r', u'\n');
@@ -49,10 +51,10 @@ void XLDrawText(const TXLDraw& draw, const TRect& rect, const QString& text)
     QPainter* canvas = draw.Canvas;
     if (!canvas || text.isEmpty())
         return;
-    canvas->save();
-    canvas->setFont(draw.Font.ToQFont());
-    const QColor color = ColorToQColor(draw.Font.GetColor());
-    canvas->setPen(color.isValid() ? color : QColor(Qt::black));
+    if (!draw.FontSet) {
+        canvas->setFont(draw.Font.ToQFont());
+        canvas->setPen(XLTextColor(draw.Font));
+    }
 
     // No mnemonic flag: an "&" is text. The call never clips; the painter
     // has clipped to the cell already where it wants that.
@@ -70,7 +72,12 @@ void XLDrawText(const TXLDraw& draw, const TRect& rect, const QString& text)
         top = draw.VertAlign == vaBottom ? rect.Bottom - height : (rect.Top + rect.Bottom - height) / 2;
     }
     canvas->drawText(QRect(rect.Left, top, width, rect.Height() > 0 ? rect.Height() : 0), flags, shown);
-    canvas->restore();
+}
+
+QColor XLTextColor(const TXLFont& font)
+{
+    const QColor color = ColorToQColor(font.GetColor());
+    return color.isValid() ? color : QColor(Qt::black);
 }
 
 TRect XLPlaceRect(const TRect& bounds, int width, int height, TXLHorzAlign horz, TXLVertAlign vert)

@@ -21,6 +21,7 @@
 #include <QString>
 
 class QPainter;
+class QColor;
 
 struct TXLDraw {
     QPainter* Canvas = nullptr;
@@ -36,6 +37,9 @@ struct TXLDraw {
     TXLFrame Frame = frNone;
     TXLCellStyles Styles;
     TPoint Position;
+    // The canvas holds Font (as ToQFont) and its colour as pen already: the
+    // painter sets them once for a run of cells drawn alike.
+    bool FontSet = false;
 };
 
 // Pixel rectangles (exclusive right and bottom) as Qt sees them.
@@ -45,7 +49,11 @@ inline QRect ToQRect(const TRect& r)
 }
 
 // Draws text into rect with draw's font, colour, alignment and wrap mode.
+// Font and pen are left set on the canvas.
 void XLDrawText(const TXLDraw& draw, const TRect& rect, const QString& text);
+
+// The pen colour text of font is drawn in (black for no colour).
+QColor XLTextColor(const TXLFont& font);
 
 // A width x height box inside bounds: left, right or centred horizontally,
 // top, bottom or centred vertically (centring truncates).

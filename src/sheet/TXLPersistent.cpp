@@ -236,9 +236,11 @@ void TXLPersistent::SetEditor(int editor)
 {
     if (editor < 0 || editor >= XLManager().GetEditClassCount(GetCellClass()))
         editor = 0;
+    if (editor < 0 || editor > UINT8_MAX)
+        editor = 0;
     if (editor == FEditor && !IsStyle())
         return;
-    FEditor = editor;
+    FEditor = static_cast<uint8_t>(editor);
     NotifyChanges(prControl, XLFlags::Editor);
 }
 
@@ -257,23 +259,57 @@ void TXLPersistent::SetCellEditor(const TXLEditClass* editClass)
 
 void TXLPersistent::SetFormat(const QString& format)
 {
-    if (format == FFormat && !IsStyle())
+    if (format == GetFormat() && !IsStyle())
         return;
-    FFormat = format;
+    PutFormat(format);
     IncludeState(csReformat);
     NotifyChanges(prControl, XLFlags::Format);
 }
 
+const QString& TXLPersistent::GetFormat() const
+{
+    static const QString none;
+    return FRare ? FRare->Format : none;
+}
+
+void TXLPersistent::PutFormat(const QString& format)
+{
+    if (!FRare && format.isEmpty())
+        return;
+    if (!FRare)
+        FRare = std::make_unique<TRare>();
+    FRare->Format = format;
+    ReleaseRare();
+}
+
+void TXLPersistent::StoreBasedOn(TXLStyle* style)
+{
+    if (!FRare && !style)
+        return;
+    if (!FRare)
+        FRare = std::make_unique<TRare>();
+    FRare->BasedOn = style;
+    ReleaseRare();
+}
+
+void TXLPersistent::ReleaseRare()
+{
+    if (FRare && FRare->Format.isEmpty() && !FRare->BasedOn)
+        FRare.reset();
+}
+
 QString TXLPersistent::GetDisplayFormat() const
 {
-    const qsizetype bar = FFormat.indexOf(u'|');
-    return bar < 0 ? FFormat : FFormat.left(bar);
+    const QString& format = GetFormat();
+    const qsizetype bar = format.indexOf(u'|');
+    return bar < 0 ? format : format.left(bar);
 }
 
 QString TXLPersistent::GetEditFormat() const
 {
-    const qsizetype bar = FFormat.indexOf(u'|');
-    return bar < 0 ? QString() : FFormat.mid(bar + 1).toLower();
+    const QString& format = GetFormat();
+    const qsizetype bar = format.indexOf(u'|');
+    return bar < 0 ? QString() : format.mid(bar + 1).toLower();
 }
 
 void TXLPersistent::SetControl(const TXLControl& control)

@@ -115,14 +115,14 @@ public:
     // registered for the cell class.
     void SetCellEditor(const TXLEditClass* editClass);
 
-    const QString& GetFormat() const { return FFormat; }
+    const QString& GetFormat() const;
     void SetFormat(const QString& format);
     // The text before the first "|" (all of it without one).
     QString GetDisplayFormat() const;
     // The text after the first "|", lower-cased ("" without one).
     QString GetEditFormat() const;
 
-    TXLControl GetControl() const { return {GetCellClass(), FEditor, FFormat}; }
+    TXLControl GetControl() const { return {GetCellClass(), FEditor, GetFormat()}; }
     void SetControl(const TXLControl& control);
 
     TXLProps GetProps() const { return FProps; }
@@ -142,18 +142,39 @@ protected:
     // Writes Props without reloading (construction, loading, base styles).
     void PutProps(TXLProps props) { FProps = props; }
     // Writes the editor index and format without notification.
-    void PutEditor(int editor) { FEditor = editor; }
-    void PutFormat(const QString& format) { FFormat = format; }
+    void PutEditor(int editor) { FEditor = static_cast<uint8_t>(editor); }
+    void PutFormat(const QString& format);
+
+    // Storage of the subclasses, here so that a cell's fields pack tightly.
+    // The display text of a value while it differs from its plain text.
+    std::unique_ptr<QString>& DisplayText() { return FDisplay; }
+    // A cell's BasedOn style (null for none).
+    TXLStyle* StoredBasedOn() const { return FRare ? FRare->BasedOn : nullptr; }
+    void StoreBasedOn(TXLStyle* style);
 
 private:
     void FontChanged();
     void SetLayoutPart(TXLLayout layout, int flag);
+    // Drops the rare parts once they hold nothing.
+    void ReleaseRare();
 
+    // What few objects set; made when one part is set, freed when none is.
+    struct TRare {
+        QString Format;
+        TXLStyle* BasedOn = nullptr;
+    };
+
+    // A cell is made of this and its subclasses' fields, one of many
+    // thousands: everything most cells leave empty lies behind a pointer,
+    // and the small fields come last, where a subclass's next field (a
+    // cell's column) shares their word.
+    std::unique_ptr<TRare> FRare;
     std::unique_ptr<TXLFont> FFont;
-    int FEditor = 0;
+    std::unique_ptr<QString> FDisplay;
+    // SetEditor keeps it below the editor count of the class.
+    uint8_t FEditor = 0;
     TXLCellStates FStates;
     TXLProps FProps;
-    QString FFormat;
 };
 
 // Sets csAssign for its lifetime and restores the previous state after.

@@ -279,6 +279,7 @@ void TXLSection::Clear()
         info->Clear();
     FHints.clear();
     FUnions.clear();
+    UnionsChanged();
 }
 
 void TXLSection::CheckCellChanged(TXLCell* cell)
@@ -296,16 +297,16 @@ void TXLSection::WriteStyleRefs(QDataStream& stream)
     ForAll([&stream](int, TXLRow* row) {
         std::vector<TXLCell*> styled;
         row->ForAll([&styled](int, TXLCell* cell) {
-            if (cell->FBasedOn)
+            if (cell->GetBasedOn())
                 styled.push_back(cell);
             return 0;
         });
         stream << static_cast<qint32>(styled.size());
         for (TXLCell* cell : styled) {
-            stream << static_cast<qint32>(cell->GetCol()) << cell->FBasedOn->GetAlias();
+            stream << static_cast<qint32>(cell->GetCol()) << cell->GetBasedOn()->GetAlias();
             // Only the reference goes: the cell keeps its properties until
             // the new style is applied.
-            cell->FBasedOn = nullptr;
+            cell->PutBasedOn(nullptr);
         }
         return 0;
     });

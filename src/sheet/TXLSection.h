@@ -12,6 +12,7 @@
 #include "sheet/TXLCellClass.h"
 #include "sheet/TXLInfoList.h"
 #include "sheet/TXLRow.h"
+#include "sheet/TXLUnionIndex.h"
 #include "sheet/TXLSheet.h"
 #include "sheet/XLEnums.h"
 #include "sheet/XLTypes.h"
@@ -90,6 +91,8 @@ public:
     TXLUnion* GetUnion(int i) const;
     // The area covering p (the most recently added first), or null.
     TXLUnion* FindUnion(TPoint p) const;
+    // An area was added, removed or moved: the index of areas is stale.
+    void UnionsChanged();
     TXLUnion* FindUnionOf(const TXLCell* cell) const;
     // Adds an area anchored at anchor (or none) and normalises it.
     TXLUnion* AddUnion(const TRect& rect, TXLCell* anchor);
@@ -136,12 +139,18 @@ protected:
 
 private:
     void ShiftUnions(TXLAxis axis, int pos, int count);
+    TXLUnion* ScanUnions(TPoint p) const;
     TRect WidenToUnions(TRect area) const;
 
     TXLSheet* FSheet;
     TXLSector FSector;
     TXLBaseStyle* FBaseStyle = nullptr;
     std::vector<std::unique_ptr<TXLUnion>> FUnions;
+    // Rebuilt by FindUnion once enough finds follow a change (a run of
+    // changes, each followed by a find or two, keeps scanning instead).
+    mutable TXLUnionIndex FUnionIndex;
+    mutable bool FUnionIndexStale = false;
+    mutable int FScansSinceChange = 0;
     std::unordered_map<const TXLCell*, QString> FHints;
     std::array<std::unique_ptr<TXLInfoList>, XLSheetInfoCount> FInfos;
 };

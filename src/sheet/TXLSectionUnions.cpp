@@ -11,12 +11,46 @@ TXLUnion* TXLSection::GetUnion(int i) const
     return i >= 0 && i < GetUnionCount() ? FUnions[static_cast<size_t>(i)].get() : nullptr;
 }
 
-TXLUnion* TXLSection::FindUnion(TPoint p) const
+namespace {
+
+// Up to this many areas a scan is as fast as the index.
+constexpr size_t FewUnions = 8;
+// Finds that scan after a change before the index is rebuilt: a rebuild
+// costs about as much as this many scans.
+constexpr int ScansBeforeRebuild = 16;
+
+}  // namespace
+
+TXLUnion* TXLSection::ScanUnions(TPoint p) const
 {
     for (auto it = FUnions.rbegin(); it != FUnions.rend(); ++it)
         if ((*it)->GetBounds().Contains(p))
             return it->get();
     return nullptr;
+}
+
+TXLUnion* TXLSection::FindUnion(TPoint p) const
+{
+    if (FUnions.size() <= FewUnions)
+        return ScanUnions(p);
+    if (FUnionIndexStale) {
+        if (++FScansSinceChange < ScansBeforeRebuild)
+            return ScanUnions(p);
+        std::vector<TRect> rects;
+        rects.reserve(FUnions.size());
+        for (const auto& area : FUnions)
+            rects.push_back(area->GetBounds());
+        FUnionIndex.Build(rects);
+        FUnionIndexStale = false;
+    }
+    const int i = FUnionIndex.Find(p);
+    return i < 0 ? nullptr : FUnions[static_cast<size_t>(i)].get();
+}
+
+void TXLSection::UnionsChanged()
+{
+    FUnionIndexStale = true;
+    FScansSinceChange = 0;
 }
 
 TXLUnion* TXLSection::FindUnionOf(const TXLCell* cell) const
@@ -32,6 +66,7 @@ TXLUnion* TXLSection::FindUnionOf(const TXLCell* cell) const
 TXLUnion* TXLSection::AddUnion(const TRect& rect, TXLCell* anchor)
 {
     FUnions.push_back(std::make_unique<TXLUnion>(this, anchor));
+    UnionsChanged();
     TXLUnion* area = FUnions.back().get();
     if (anchor)
         anchor->IncludeState(csUnited);
@@ -46,6 +81,7 @@ void TXLSection::RemoveUnion(TXLUnion* area)
         return;
     std::unique_ptr<TXLUnion> owned = std::move(*it);
     FUnions.erase(it);
+    UnionsChanged();
     if (!owned->GetBounds().IsEmpty())
         FSheet->InvalidateArea(FSector, owned->GetBounds(), iFull);
     if (TXLCell* anchor = owned->GetCell()) {

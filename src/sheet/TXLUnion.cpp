@@ -16,6 +16,7 @@ void TXLUnion::SetBounds(const TRect& rect)
     if (!FBounds.IsEmpty())
         sheet->InvalidateArea(sector, FBounds, iFull);
     FBounds = rect;
+    FSection->UnionsChanged();
 
     // (1) Areas never overlap: the newer shape wins.
     for (int i = FSection->GetUnionCount() - 1; i >= 0; --i) {
@@ -46,4 +47,10 @@ void TXLUnion::SetBounds(const TRect& rect)
     }
     // (4)
     sheet->InvalidateArea(sector, FBounds, iFull);
+}
+
+void TXLUnion::PutBounds(const TRect& rect)
+{
+    FBounds = rect;
+    FSection->UnionsChanged();
 }

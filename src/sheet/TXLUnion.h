@@ -29,7 +29,7 @@ public:
     // Stores the rectangle as read from a stream, without normalising: for a
     // reader filling a section that holds no cells and no formatting yet,
     // which keeps the areas apart itself.
-    void PutBounds(const TRect& rect) { FBounds = rect; }
+    void PutBounds(const TRect& rect);
 
 private:
     TXLSection* FSection;

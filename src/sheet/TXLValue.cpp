@@ -90,10 +90,21 @@ void TXLValue::Changed()
 QString TXLValue::GetText()
 {
     if (HasState(csReformat)) {
-        FText = FormatText();
+        QString text = FormatText();
         ExcludeState(csReformat);
+        std::unique_ptr<QString>& stored = DisplayText();
+        const QString* plain = ValueText();
+        if (plain ? text == *plain : text.isEmpty())
+            stored.reset();
+        else if (stored)
+            *stored = std::move(text);
+        else
+            stored = std::make_unique<QString>(std::move(text));
     }
-    return FText;
+    if (const std::unique_ptr<QString>& stored = DisplayText())
+        return *stored;
+    const QString* plain = ValueText();
+    return plain ? *plain : QString();
 }
 
 void TXLValue::AssignProperty(TXLPersistent& source, TXLProp prop, int flags)

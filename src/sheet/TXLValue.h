@@ -53,6 +53,9 @@ public:
     // are of the same cell class.
     void AssignProperty(TXLPersistent& source, TXLProp prop, int flags) override;
 
-private:
-    QString FText;
+protected:
+    // The stored text a class's display text usually equals (a text cell's
+    // string), or null: no copy of the display text is kept while it equals
+    // this (or, without one, while it is empty).
+    virtual const QString* ValueText() const { return nullptr; }
 };

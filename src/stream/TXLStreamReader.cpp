@@ -2,8 +2,6 @@
 
 #include "base/ERAVazoError.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <cstring>
 
@@ -140,19 +138,4 @@ TXLStreamReader::TLimitScope::TLimitScope(TXLStreamReader& reader, int64_t size)
 {
     reader.Need(size, "part");
     reader.FLimit = reader.FPos + size;
-}
-
-QString Decode1251(QByteArrayView bytes)
-{
-    QStringDecoder decoder("windows-1251");
-    return decoder.decode(bytes);
-}
-
-QByteArray Encode1251(const QString& text, bool* lossless)
-{
-    QStringEncoder encoder("windows-1251");
-    QByteArray bytes = encoder.encode(text);
-    if (lossless)
-        *lossless = !encoder.hasError();
-    return bytes;
 }

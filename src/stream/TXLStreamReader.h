@@ -8,6 +8,9 @@
 // them. The reader does not own the bytes: they must outlive it.
 #pragma once
 
+// Texts of the stream are cp1251 (Decode1251, Encode1251).
+#include "base/Cp1251.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -82,8 +85,3 @@ private:
     int64_t FPos = 0;
     int64_t FLimit;
 };
-
-// cp1251 text of the stream, and back. Characters that cp1251 lacks become
-// the substitution byte; Encode1251 reports them through lossless.
-QString Decode1251(QByteArrayView bytes);
-QByteArray Encode1251(const QString& text, bool* lossless = nullptr);

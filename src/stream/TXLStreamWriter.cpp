@@ -3,17 +3,34 @@
 #include "base/ERAVazoError.h"
 #include "stream/TXLStreamReader.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
+namespace {
+
+// Grows the array by doubling through reserve, which can extend the block
+// in place: growing through append makes a new block and copies at every
+// step, and on a large stream touching the fresh memory dominates.
+void MakeRoom(QByteArray& data, qsizetype more)
+{
+    if (data.capacity() - data.size() >= more)
+        return;
+    data.reserve(std::max(data.size() + more, 2 * data.capacity() + 64));
+}
+
+}  // namespace
+
 void TXLStreamWriter::WriteByte(uint8_t value)
 {
+    MakeRoom(FData, 1);
     FData.append(static_cast<char>(value));
 }
 
 void TXLStreamWriter::WriteWord(uint16_t value)
 {
     const char bytes[2] = {static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};
+    MakeRoom(FData, 2);
     FData.append(bytes, 2);
 }
 
@@ -22,6 +39,7 @@ void TXLStreamWriter::WriteInteger(int32_t value)
     const auto v = static_cast<uint32_t>(value);
     const char bytes[4] = {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF),
                            static_cast<char>((v >> 16) & 0xFF), static_cast<char>(v >> 24)};
+    MakeRoom(FData, 4);
     FData.append(bytes, 4);
 }
 
@@ -33,6 +51,7 @@ void TXLStreamWriter::WriteInt64(int64_t value)
         b = static_cast<char>(v & 0xFF);
         v >>= 8;
     }
+    MakeRoom(FData, 8);
     FData.append(bytes, 8);
 }
 
@@ -49,6 +68,7 @@ void TXLStreamWriter::WriteString(const QString& text)
     if (bytes.size() > std::numeric_limits<int32_t>::max())
         throw ERAVazoError("Text too long for the sheet stream!");
     WriteInteger(static_cast<int32_t>(bytes.size()));
+    MakeRoom(FData, bytes.size());
     FData.append(bytes);
 }
 
@@ -57,11 +77,13 @@ void TXLStreamWriter::WriteShortString(QByteArrayView bytes)
     if (bytes.size() > 255)
         throw ERAVazoError("Name \"" + bytes.toByteArray().toStdString() + "\" too long for the sheet file!");
     WriteByte(static_cast<uint8_t>(bytes.size()));
+    MakeRoom(FData, bytes.size());
     FData.append(bytes);
 }
 
 void TXLStreamWriter::WriteBytes(QByteArrayView bytes)
 {
+    MakeRoom(FData, bytes.size());
     FData.append(bytes);
 }
 

@@ -161,11 +161,19 @@ void WriteFilerSet(TXLStreamWriter& writer, const QList<QByteArray>& idents)
 
 void WriteFilerBinary(TXLStreamWriter& writer, QByteArrayView bytes)
 {
-    if (bytes.size() > std::numeric_limits<int32_t>::max())
-        throw ERAVazoError("Binary property too large for the sheet file!");
+    WriteFilerBinaryWith(writer, [bytes](TXLStreamWriter& w) { w.WriteBytes(bytes); });
+}
+
+void WriteFilerBinaryWith(TXLStreamWriter& writer, const std::function<void(TXLStreamWriter&)>& write)
+{
     writer.WriteByte(vaBinary);
-    writer.WriteInteger(static_cast<int32_t>(bytes.size()));
-    writer.WriteBytes(bytes);
+    const int64_t lengthAt = writer.Position();
+    writer.WriteInteger(0);
+    write(writer);
+    const int64_t length = writer.Position() - lengthAt - 4;
+    if (length > std::numeric_limits<int32_t>::max())
+        throw ERAVazoError("Binary property too large for the sheet file!");
+    writer.PatchInteger(lengthAt, static_cast<int32_t>(length));
 }
 
 void WriteFilerString(TXLStreamWriter& writer, const QString& text)

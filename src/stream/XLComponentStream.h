@@ -14,6 +14,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 class TXLStreamReader;
 class TXLStreamWriter;
@@ -23,6 +24,9 @@ void WriteFilerBoolean(TXLStreamWriter& writer, bool value);
 void WriteFilerIdent(TXLStreamWriter& writer, QByteArrayView ident);
 void WriteFilerSet(TXLStreamWriter& writer, const QList<QByteArray>& idents);
 void WriteFilerBinary(TXLStreamWriter& writer, QByteArrayView bytes);
+// The same with the bytes written in place by write, the length patched
+// after: no copy of a large part.
+void WriteFilerBinaryWith(TXLStreamWriter& writer, const std::function<void(TXLStreamWriter&)>& write);
 // cp1251 when the text fits into it, else UTF-8.
 void WriteFilerString(TXLStreamWriter& writer, const QString& text);
 

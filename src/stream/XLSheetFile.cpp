@@ -352,7 +352,7 @@ QByteArray SaveSheetToBytes(TXLSheet& sheet)
     }
     boolean("ReadOnly", sheet.GetReadOnly());
     WriteName(writer, "XLData");
-    WriteFilerBinary(writer, SaveSheetDataToBytes(sheet));
+    WriteFilerBinaryWith(writer, [&sheet](TXLStreamWriter& w) { SaveSheetData(sheet, w); });
     writer.WriteByte(vaNull);  // end of the properties
     writer.WriteByte(vaNull);  // end of the (no) children
     return writer.TakeData();

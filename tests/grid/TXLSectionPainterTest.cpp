@@ -190,6 +190,36 @@ TEST_F(PaintTest, MarksErrorsAndDiagonals)
     EXPECT_EQ(Pixel(image, diagonal.right() - 5, diagonal.top() + 2), Window());
 }
 
+// Cells drawn one after the other share the font and pen the canvas holds
+// only while they look alike: each text keeps its own colour.
+TEST_F(PaintTest, NeighbouringTextsKeepTheirOwnColours)
+{
+    const TColor colors[] = {clRed, clRed, clBlue, clWindowText, clRed};
+    for (int c = 0; c < 5; ++c) {
+        TXLCell* cell = Sheet->GetCell(c, 6);
+        cell->SetString(QStringLiteral("WWWW"));
+        cell->GetFont()->SetColor(colors[c]);
+        if (c == 3)
+            cell->GetFont()->SetStyle({fsBold});
+    }
+    const QImage image = Render();
+    for (int c = 0; c < 5; ++c) {
+        SCOPED_TRACE(c);
+        int red = 0, blue = 0, black = 0;
+        const QRect cell = GridCell(c, 6).adjusted(1, 1, -2, -2);
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            for (int x = cell.left(); x <= cell.right(); ++x) {
+                const QColor p = Pixel(image, x, y);
+                red += p.red() > 150 && p.green() < 100 && p.blue() < 100;
+                blue += p.blue() > 150 && p.red() < 100 && p.green() < 100;
+                black += p.red() < 60 && p.green() < 60 && p.blue() < 60;
+            }
+        EXPECT_EQ(red > 10, colors[c] == clRed);
+        EXPECT_EQ(blue > 10, colors[c] == clBlue);
+        EXPECT_EQ(black > 10, colors[c] == clWindowText);
+    }
+}
+
 TEST_F(PaintTest, DesignModeMarksProtectedCells)
 {
     const QRect cell = GridCell(2, 3);

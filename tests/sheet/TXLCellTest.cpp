@@ -1,10 +1,12 @@
 #include "sheet/TXLCell.h"
 
+#include "base/MaskText.h"
 #include "sheet/TXLBaseStyle.h"
 #include "sheet/TXLCString.h"
 #include "sheet/TXLFont.h"
 #include "sheet/TXLSection.h"
 #include "sheet/TXLSheet.h"
+#include "sheet/TXLStyler.h"
 #include "support/FakeSheetUser.h"
 
 #include <gtest/gtest.h>
@@ -75,6 +77,55 @@ TEST(TXLCellTest, FormattingChangesCloseAnOpenEditor)
     cell->SetFormat(QStringLiteral("x"));
     EXPECT_EQ(user.CountOf(TUserCall::CloseEditor), 3);
     cell->ExcludeState(csEditing);
+}
+
+// Format, style reference and display text share storage that is made
+// and freed as they are set and cleared: each keeps its own value through
+// the others' changes.
+TEST(TXLCellTest, FormatStyleAndDisplayTextKeepTheirValues)
+{
+    TXLStyler styler;
+    TXLSheet sheet;
+    sheet.SetStyler(&styler);
+    TXLStyle* style = styler.Add(QStringLiteral("s"));
+    TXLCell* cell = sheet.GetCell(1, 1);
+    cell->SetString(QStringLiteral("12345"));
+    EXPECT_EQ(cell->GetText(), QStringLiteral("12345"));
+
+    cell->SetFormat(QStringLiteral("00-000"));
+    cell->SetBasedOn(style);
+    const QString masked = FormatMaskText(QStringLiteral("00-000"), QStringLiteral("12345"));
+    ASSERT_NE(masked, QStringLiteral("12345"));
+    EXPECT_EQ(cell->GetText(), masked);
+    cell->SetFormat(QString());
+    EXPECT_EQ(cell->GetBasedOn(), style);
+    EXPECT_EQ(cell->GetFormat(), QString());
+    EXPECT_EQ(cell->GetText(), QStringLiteral("12345"));
+    cell->SetFormat(QStringLiteral("0-0000"));
+    // Dropping the style returns the formatting to the base style's.
+    cell->SetBasedOn(nullptr);
+    EXPECT_EQ(cell->GetBasedOn(), nullptr);
+    EXPECT_EQ(cell->GetFormat(), QString());
+    EXPECT_EQ(cell->GetText(), QStringLiteral("12345"));
+    cell->SetFormat(QStringLiteral("0-0000"));
+    EXPECT_EQ(cell->GetFormat(), QStringLiteral("0-0000"));
+    EXPECT_EQ(cell->GetText(), FormatMaskText(QStringLiteral("0-0000"), QStringLiteral("12345")));
+    cell->SetString(QStringLiteral("67890"));
+    EXPECT_EQ(cell->GetText(), FormatMaskText(QStringLiteral("0-0000"), QStringLiteral("67890")));
+
+    // A text with spare room is kept as an equal text; empty stays empty.
+    QString grown = QStringLiteral("ab");
+    grown.reserve(100);
+    grown += QStringLiteral("cd");
+    cell->SetFormat(QString());
+    cell->SetString(grown);
+    EXPECT_EQ(cell->GetString(), QStringLiteral("abcd"));
+    EXPECT_EQ(cell->GetText(), QStringLiteral("abcd"));
+    QString empty;
+    empty.reserve(10);
+    cell->SetString(empty);
+    EXPECT_TRUE(cell->GetString().isEmpty());
+    EXPECT_EQ(cell->GetText(), QString());
 }
 
 TEST(TXLCellTest, FontIsMadeFromTheHolderAndItsChangesAreLocal)
