@@ -7,7 +7,7 @@ BUILD_FUZZ ?= build-fuzz
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps build run test test-asan bench fuzz clean
+.PHONY: deps build programs app run test test-asan bench fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -18,8 +18,19 @@ $(BUILD)/build.ninja:
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# The program and the command-line tool only, not the tests.
+programs: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target calorix calorix-cli
+
+# Starts the window; without a display, says how and shows the command-line
+# tool's calculations instead.
+run: programs
 	@scripts/run-app $(BUILD)
+
+# Builds the program alone and starts its window.
+app: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target calorix
+	@scripts/run-app --window-only $(BUILD)
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

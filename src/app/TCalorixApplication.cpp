@@ -1,14 +1,18 @@
 #include "TCalorixApplication.h"
 
+#include "grid/XLEventGuard.h"
+
 #include <QMessageBox>
 
 #include <exception>
+#include <set>
 
 TCalorixApplication::TCalorixApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Calorix"));
     setOrganizationName(QStringLiteral("Calorix"));
     setApplicationVersion(QStringLiteral("5.0"));
+    InstallGridReport();
 }
 
 bool TCalorixApplication::notify(QObject* receiver, QEvent* event)
@@ -23,7 +27,30 @@ bool TCalorixApplication::notify(QObject* receiver, QEvent* event)
     return false;
 }
 
+std::function<void(const QString&)>& TCalorixApplication::ReportSink()
+{
+    static std::function<void(const QString&)> sink = [](const QString& message) {
+        QMessageBox::critical(nullptr, QApplication::applicationName(), message);
+    };
+    return sink;
+}
+
 void TCalorixApplication::ShowException(const QString& message)
 {
-    QMessageBox::critical(nullptr, applicationName(), message);
+    ReportSink()(message);
+}
+
+void TCalorixApplication::InstallGridReport()
+{
+    XLSetExceptionReport(&ReportGridException);
+}
+
+void TCalorixApplication::ReportGridException(const std::string& message)
+{
+    static std::set<std::string> reported;
+    if (!reported.insert(message).second || !QCoreApplication::instance())
+        return;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [text = QString::fromStdString(message)] { ShowException(text); },
+        Qt::QueuedConnection);
 }

@@ -4,6 +4,7 @@
 #include "TCalcTree.h"
 #include "TForm2.h"
 #include "TreeImages.h"
+#include "ProgramIcon.h"
 #include "calc/CalcHandlers.h"
 #include "calc/DecimalRepair.h"
 #include "grid/TRAVazo.h"
@@ -12,12 +13,14 @@
 #include <QCloseEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
 #include <QTreeWidget>
 
 namespace {
 
-// The tree's font and the window's: a small sans serif as on the original
-// desktop (height 11 pixels).
+// The tree's font and the window's: a small sans serif, 11 pixels high, so
+// that the tree's captions fit its narrow column.
 QFont SmallFont()
 {
     QFont font(QStringLiteral("Liberation Sans"));
@@ -70,6 +73,7 @@ TForm1::TForm1(TUserStateStore store, QWidget* parent)
         FSheets[static_cast<size_t>(n)]->SetName(QStringLiteral("XLSheet%1").arg(n));
         LoadShippedSheet(n, *FSheets[static_cast<size_t>(n)]);
     }
+    setWindowIcon(ProgramIcon());
     FormCreate();
     connect(TreeView1, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current, QTreeWidgetItem*) { TreeView1Change(current); });
@@ -79,6 +83,19 @@ TForm1::~TForm1()
 {
     // The grid lets go of its sheet before the sheets go.
     RAVazo1->SetSheet(nullptr);
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    // Centred on the screen the first time it is shown.
+    if (!FCentred) {
+        FCentred = true;
+        if (const QScreen* where = screen()) {
+            const QRect frame = frameGeometry();
+            move(where->availableGeometry().center() - frame.center() + pos());
+        }
+    }
+    QWidget::showEvent(event);
 }
 
 void TForm1::BuildTree()
@@ -129,17 +146,41 @@ void TForm1::TreeView1Change(QTreeWidgetItem* node)
         FCurrentNodeIndex = index;
         ShowSheet(sheet);
     } else {
-        // A group node: back to the calculation chosen last (node 0 before
-        // the first), which runs this handler again for that node.
-        QTreeWidgetItemIterator back(TreeView1);
-        for (int i = 0; i < FCurrentNodeIndex && *back; ++i)
-            ++back;
-        TreeView1->setCurrentItem(*back);
+        // A group node: back to the calculation chosen last, which runs this
+        // handler again for that node; before the first, nothing is chosen.
+        // A click selects the node it hit after this handler has run, so the
+        // highlight is put right again once the click is done.
+        HighlightShownNode();
+        QMetaObject::invokeMethod(this, &TForm1::HighlightShownNode, Qt::QueuedConnection);
     }
     if (FCurrentNodeIndex != 0)
         Recalculate();
     else
         ShowSheet(0);
+}
+
+QTreeWidgetItem* TForm1::NodeAt(int index) const
+{
+    QTreeWidgetItemIterator it(TreeView1);
+    for (int i = 0; i < index && *it; ++i)
+        ++it;
+    return *it;
+}
+
+void TForm1::HighlightShownNode()
+{
+    if (FCurrentNodeIndex == 0) {
+        // The picture is shown: no node stands for it.
+        TreeView1->clearSelection();
+        return;
+    }
+    QTreeWidgetItem* node = NodeAt(FCurrentNodeIndex);
+    if (TreeView1->currentItem() != node)
+        TreeView1->setCurrentItem(node);
+    else if (!node->isSelected()) {
+        TreeView1->clearSelection();
+        node->setSelected(true);
+    }
 }
 
 void TForm1::Recalculate()
@@ -168,7 +209,8 @@ QStringList TForm1::FormClose()
         try {
             FStore.Save(n, XLSheet(n));
         } catch (const std::exception& e) {
-            failures << QStringLiteral("%1: %2").arg(FStore.FileOf(n), QString::fromUtf8(e.what()));
+            // The message names the file and the cause.
+            failures << QString::fromUtf8(e.what());
         }
     }
     return failures;

@@ -18,6 +18,7 @@
 #include <memory>
 
 class QCloseEvent;
+class QShowEvent;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -52,10 +53,15 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildTree();
     void ShowSheet(int n);
+    // The tree node of an absolute index.
+    QTreeWidgetItem* NodeAt(int index) const;
+    // Highlights the node whose sheet is shown (none for the picture).
+    void HighlightShownNode();
     // Runs the handler of the calculation chosen last (none before the first).
     void Recalculate();
 
@@ -67,4 +73,5 @@ private:
     TUserStateStore FStore;
     int FCurrentNodeIndex = 0;
     QPointer<TForm2> FAbout;
+    bool FCentred = false;
 };

@@ -1,5 +1,6 @@
 #include "TForm2.h"
 
+#include "ProgramIcon.h"
 #include "calc/SplashPicture.h"
 
 #include <QDesktopServices>
@@ -7,6 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace {
 
@@ -33,13 +36,26 @@ QLabel* Link(QWidget* parent, const QString& text, int left, int top)
     return label;
 }
 
+// Where the link after label starts: at left, or further right when the
+// label's text is wider than the room the layout leaves it.
+int AfterLabel(const QLabel* label, int left)
+{
+    constexpr int gap = 4;
+    return std::max(left, label->x() + label->width() + gap);
+}
+
 } // namespace
 
 TForm2::TForm2(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("О программе Calorix v5.0"));
+    setWindowIcon(ProgramIcon());
     setFixedSize(ClientWidth, ClientHeight);
     setModal(false);
+    // A window does not take its parent's font by itself; the labels are
+    // measured in the main window's.
+    if (parent)
+        setFont(parent->font());
 
     auto* frame = new QFrame(this);
     frame->setGeometry(2, 2, 205, 205);
@@ -63,11 +79,16 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent)
     Text(panel, QStringLiteral("Кафедра теплоэнергетики"), 4, 110);
     Text(panel, QStringLiteral("Учебно-методический центр"), 4, 124);
     Text(panel, QStringLiteral("Тел.: +7 (000) 000-00-00"), 4, 138);
-    Text(panel, QStringLiteral("E-mail:"), 33, 152);
-    QLabel* mail = Link(panel, QString::fromLatin1(MailAddress), 65, 152);
+    QLabel* mailLabel = Text(panel, QStringLiteral("E-mail:"), 33, 152);
+    mailLabel->setObjectName(QStringLiteral("Label8"));
+    QLabel* mail = Link(panel, QString::fromLatin1(MailAddress), AfterLabel(mailLabel, 65), 152);
+    mail->setObjectName(QStringLiteral("Label10"));
     connect(mail, &QLabel::linkActivated, this, &TForm2::Label10Click);
-    Text(panel, QStringLiteral("Сайт:"), 33, 166);
-    QLabel* web = Link(panel, QString::fromLatin1(WebAddress).remove(QStringLiteral("https://")), 67, 166);
+    QLabel* webLabel = Text(panel, QStringLiteral("Сайт:"), 33, 166);
+    webLabel->setObjectName(QStringLiteral("Label11"));
+    QLabel* web = Link(panel, QString::fromLatin1(WebAddress).remove(QStringLiteral("https://")),
+                       AfterLabel(webLabel, 67), 166);
+    web->setObjectName(QStringLiteral("Label9"));
     connect(web, &QLabel::linkActivated, this, &TForm2::Label9Click);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), panel);

@@ -8,7 +8,7 @@ int main(int argc, char** argv)
 {
     TCalorixApplication app(argc, argv);
     try {
-        TForm1 form{TUserStateStore{TUserStateStore::DefaultFolder()}};
+        TForm1 form{TUserStateStore::ForThisProgram()};
         form.show();
         return app.exec();
     } catch (const std::exception& e) {

@@ -7,6 +7,7 @@
 #include "sheet/TXLSheet.h"
 #include "sheet/TXLPicture.h"
 #include "sheet/TXLStrings.h"
+#include "sheet/TXLUpdateGuard.h"
 
 #include <QFile>
 
@@ -183,14 +184,13 @@ void FillLists(int n, TXLSheet& sheet, bool keepSelection)
 
 void BuildSheetContent(int n, TXLSheet& sheet)
 {
-    sheet.BeginUpdate();
+    TXLUpdateGuard update(sheet);
     sheet.SetTitleCols(0);
     sheet.SetTitleRows(0);
     if (n == 0)
         BuildPictureSheet(sheet);
     else
         BuildCalculationSheet(n, sheet);
-    sheet.EndUpdate();
 }
 
 void FillPickLists(int n, TXLSheet& sheet)

@@ -6,6 +6,7 @@
 #include "base/VariantError.h"
 #include "base/VariantOps.h"
 #include "sheet/TXLManager.h"
+#include "sheet/TXLSheet.h"
 #include "sheet/XLFormulaErrors.h"
 
 #include <QByteArray>
@@ -145,7 +146,10 @@ TXLPrecedence XLPrecedenceOf(TXLToken token)
     }
 }
 
-TXLCalculator::TXLCalculator(TXLSheet* sheet, bool syntaxOnly) : FSheet(sheet), FSyntaxOnly(syntaxOnly) {}
+TXLCalculator::TXLCalculator(TXLSheet* sheet, bool syntaxOnly)
+    : FSheet(sheet), FSyntaxOnly(syntaxOnly), FNesting(sheet ? sheet->FormulaNesting() : FOwnNesting)
+{
+}
 
 // Scanner -------------------------------------------------------------------
 
@@ -153,7 +157,6 @@ void TXLCalculator::SetText(const QString& text)
 {
     FText = text;
     FPos = 0;
-    FNesting = 0;
     FToken = tkEnd;
     FTokenText.clear();
     FNumber = Variant();

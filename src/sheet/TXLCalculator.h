@@ -60,8 +60,11 @@ class TXLCalculator {
 public:
     static constexpr int MaxParams = 10;
     // Deeper nesting of parentheses and unary operators is refused as a
-    // syntax error rather than exhausting the stack.
-    static constexpr int MaxNesting = 256;
+    // syntax error rather than exhausting the stack. With a sheet the budget
+    // is the sheet's, shared with the formula cells being evaluated, each of
+    // which takes CellNesting of it.
+    static constexpr int MaxNesting = 512;
+    static constexpr int CellNesting = 2;
 
     TXLCalculator(TXLSheet* sheet, bool syntaxOnly);
 
@@ -106,7 +109,9 @@ private:
     bool FSyntaxOnly = false;
     QString FText;
     qsizetype FPos = 0;
-    int FNesting = 0;
+    int FOwnNesting = 0;
+    // The sheet's shared budget, or FOwnNesting without a sheet.
+    int& FNesting;
     TXLToken FToken = tkEnd;
     QString FTokenText;
     Variant FNumber;

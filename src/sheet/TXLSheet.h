@@ -248,6 +248,11 @@ public:
     void Recalculate();
     // The per-cell step of Recalculate (a TXLCellEnumProc).
     void RecalculateCell(TXLCell* ACell, intptr_t AData, bool& Stop);
+    // The nesting depth of all evaluations running on this sheet: brackets,
+    // operators and formula cells that read each other draw on one budget
+    // (TXLCalculator::MaxNesting), so no text and no chain of cells can
+    // exhaust the stack.
+    int& FormulaNesting() { return FFormulaNesting; }
 
     // Print settings ------------------------------------------------------
     // Margins indexed 0..3 (left, top, right, bottom); negative becomes 0.
@@ -336,4 +341,5 @@ private:
     TRect FPrintArea;
     // The formula cells under evaluation, innermost last (identity only).
     std::vector<TXLCell*> FEvaluating;
+    int FFormulaNesting = 0;
 };

@@ -11,14 +11,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// Formula cells read each other recursively; a chain deeper than this
-// fails (the cell shows "#VALUE!") rather than overflowing the stack.
-constexpr size_t MaxFormulaDepth = 128;
-
-} // namespace
-
 Variant TXLSheet::CalcExpression(const QString& AText, TXLCell* ACell, bool ASyntaxOnly)
 {
     TXLCalculator calculator(this, ASyntaxOnly);
@@ -26,14 +18,22 @@ Variant TXLSheet::CalcExpression(const QString& AText, TXLCell* ACell, bool ASyn
         return calculator.Calculate(AText);
     if (std::find(FEvaluating.begin(), FEvaluating.end(), ACell) != FEvaluating.end())
         throw EXLCircular(XLFormulaMessages::Circular, 0);
-    if (FEvaluating.size() >= MaxFormulaDepth)
+    // Formula cells read each other recursively: each level draws on the
+    // nesting budget its brackets use, and one that finds it spent fails
+    // (the cell shows "#VALUE!") rather than overflowing the stack.
+    if (FFormulaNesting + TXLCalculator::CellNesting > TXLCalculator::MaxNesting)
         throw ERAVazoError("Formulas are nested too deeply!");
     FEvaluating.push_back(ACell);
+    FFormulaNesting += TXLCalculator::CellNesting;
     // The cell leaves the list however the evaluation ends.
     struct TLeave {
-        std::vector<TXLCell*>& List;
-        ~TLeave() { List.pop_back(); }
-    } leave{FEvaluating};
+        TXLSheet& Sheet;
+        ~TLeave()
+        {
+            Sheet.FEvaluating.pop_back();
+            Sheet.FFormulaNesting -= TXLCalculator::CellNesting;
+        }
+    } leave{*this};
     return calculator.Calculate(AText);
 }
 

@@ -2,6 +2,7 @@
 #include "sheet/IXLSheetUser.h"
 #include "sheet/TXLSection.h"
 #include "sheet/TXLSheet.h"
+#include "sheet/TXLUpdateGuard.h"
 #include "sheet/TXLUnion.h"
 
 #include <algorithm>
@@ -13,17 +14,6 @@ TXLAxis OtherAxis(TXLAxis axis)
     return axis == sCols ? sRows : sCols;
 }
 
-// Brackets a batch of changes, also when it fails.
-class TUpdateGuard {
-public:
-    explicit TUpdateGuard(TXLSheet& sheet) : FSheet(sheet) { FSheet.BeginUpdate(); }
-    ~TUpdateGuard() { FSheet.EndUpdate(); }
-    TUpdateGuard(const TUpdateGuard&) = delete;
-    TUpdateGuard& operator=(const TUpdateGuard&) = delete;
-
-private:
-    TXLSheet& FSheet;
-};
 }  // namespace
 
 std::array<TXLSector, 2> TXLSheet::BandSections(TXLAxis axis, bool body) const
@@ -161,7 +151,7 @@ int TXLSheet::EnumCoords(const TRect& ARect, const TXLCoordEnumProc& AProc, intp
 
 void TXLSheet::Zap()
 {
-    TUpdateGuard update(*this);
+    TXLUpdateGuard update(*this);
     for (auto& axis : FSizes)
         for (TXLSizeList& list : axis)
             list.Clear();

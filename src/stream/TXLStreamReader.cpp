@@ -1,5 +1,7 @@
 #include "stream/TXLStreamReader.h"
 
+#include "stream/TXLLoadBudget.h"
+
 #include "base/ERAVazoError.h"
 
 
@@ -88,6 +90,8 @@ QString TXLStreamReader::ReadString()
     if (length <= 0)
         return {};
     Need(length, "string");
+    if (FBudget)
+        FBudget->ChargeString(length, *this);
     const QString text = Decode1251(FData.sliced(FPos, length));
     FPos += length;
     return text;

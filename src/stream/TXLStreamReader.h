@@ -18,6 +18,8 @@
 #include <cstdint>
 #include <string>
 
+class TXLLoadBudget;
+
 class TXLStreamReader {
 public:
     // origin is the offset of data[0] in the whole input and name what the
@@ -56,6 +58,10 @@ public:
     // An Integer index in 0..max.
     int ReadIndex(int max, const char* what);
 
+    // The budget every string read from now on is charged to (none: free).
+    void SetBudget(TXLLoadBudget* budget) { FBudget = budget; }
+    TXLLoadBudget* Budget() const { return FBudget; }
+
     // Fails at the current position.
     [[noreturn]] void Fail(const std::string& what) const;
     // Fails at offset pos (relative to the data).
@@ -84,4 +90,5 @@ private:
     const char* FName;
     int64_t FPos = 0;
     int64_t FLimit;
+    TXLLoadBudget* FBudget = nullptr;
 };

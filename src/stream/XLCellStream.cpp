@@ -48,11 +48,14 @@ const std::vector<TPayload>& Payloads()
              w.WriteInteger(cell.TXLCStrings::GetInteger());
              w.WriteString(static_cast<const TXLStrings*>(cell.TXLCStrings::GetObject())->GetText());
          },
-         [](TXLStreamReader& r, TXLCell& c, TXLLoadBudget&) {
+         [](TXLStreamReader& r, TXLCell& c, TXLLoadBudget& budget) {
              auto& cell = As<TXLCStrings>(c);
              cell.TXLCStrings::SetInteger(r.ReadInteger());
+             const QString text = r.ReadString();
+             // Every line becomes an item of its own, however short.
+             budget.Charge(TXLLoadBudget::EntryBytes * (text.count(u'\n') + 1), r);
              TXLStrings items;
-             items.SetText(r.ReadString());
+             items.SetText(text);
              cell.TXLCStrings::SetObject(&items);
          }},
         {TXLCInteger::StaticClass(),

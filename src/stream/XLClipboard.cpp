@@ -8,6 +8,7 @@
 #include "sheet/TXLSection.h"
 #include "sheet/TXLSheet.h"
 #include "sheet/TXLUnion.h"
+#include "sheet/TXLUpdateGuard.h"
 #include "stream/XLSheetFile.h"
 
 #include <QClipboard>
@@ -123,22 +124,16 @@ void PasteSheet(TXLProRange& range, TXLSheet& source, TXLPasteIgnore ignore)
     if (!target.Intersects(dest.GetExtent()))
         return;
     TXLSheet& sheet = *dest.GetSheet();
-    sheet.BeginUpdate();
-    try {
-        range.SetBounds(target);
-        dest.SplitArea(target);
-        const TXLSection& body = *source.GetSection(sClient);
-        const TRect inside = IntersectRect(target, dest.GetExtent());
-        ForUncovered(body, Rect(0, 0, extent.Right, extent.Bottom), [&](TPoint p) {
-            const TPoint to{topLeft.X + p.X, topLeft.Y + p.Y};
-            if (inside.Contains(to))
-                XLCopyCell(*source.GetSection(sClient), p, dest, to, ignore);
-        });
-    } catch (...) {
-        sheet.EndUpdate();
-        throw;
-    }
-    sheet.EndUpdate();
+    TXLUpdateGuard update(sheet);
+    range.SetBounds(target);
+    dest.SplitArea(target);
+    const TXLSection& body = *source.GetSection(sClient);
+    const TRect inside = IntersectRect(target, dest.GetExtent());
+    ForUncovered(body, Rect(0, 0, extent.Right, extent.Bottom), [&](TPoint p) {
+        const TPoint to{topLeft.X + p.X, topLeft.Y + p.Y};
+        if (inside.Contains(to))
+            XLCopyCell(*source.GetSection(sClient), p, dest, to, ignore);
+    });
 }
 
 void PasteMimeData(TXLProRange& range, const QMimeData& mime, TXLPasteIgnore ignore)

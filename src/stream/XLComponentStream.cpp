@@ -2,6 +2,7 @@
 
 #include "base/ERAVazoError.h"
 
+#include "stream/TXLLoadBudget.h"
 #include "stream/TXLStreamReader.h"
 #include "stream/TXLStreamWriter.h"
 
@@ -195,7 +196,7 @@ void WriteFilerString(TXLStreamWriter& writer, const QString& text)
     }
 }
 
-TXLFilerValue ReadFilerValue(TXLStreamReader& reader)
+TXLFilerValue ReadFilerValue(TXLStreamReader& reader, TXLLoadBudget& budget)
 {
     TXLFilerValue value;
     const int64_t at = reader.Position();
@@ -222,8 +223,10 @@ TXLFilerValue ReadFilerValue(TXLStreamReader& reader)
         value.Ident = reader.ReadShortString();
         break;
     case vaSet:
-        for (QByteArray ident = reader.ReadShortString(); !ident.isEmpty(); ident = reader.ReadShortString())
+        for (QByteArray ident = reader.ReadShortString(); !ident.isEmpty(); ident = reader.ReadShortString()) {
+            budget.ChargeString(ident.size(), reader);
             value.Set.append(ident);
+        }
         break;
     case vaBinary:
         value.DataSize = ReadLength(reader, "binary value");
@@ -233,14 +236,13 @@ TXLFilerValue ReadFilerValue(TXLStreamReader& reader)
     case vaString:
         value.Text = Decode1251(reader.ReadShortString());
         break;
-    case vaLString: {
-        const int32_t length = ReadLength(reader, "string");
-        value.Text = Decode1251(reader.ReadBytes(length));
-        break;
-    }
+    case vaLString:
     case vaUTF8String: {
         const int32_t length = ReadLength(reader, "string");
-        value.Text = QString::fromUtf8(reader.ReadBytes(length));
+        budget.ChargeString(length, reader);
+        const QByteArrayView bytes = reader.PeekBytes(length);
+        value.Text = tag == vaLString ? Decode1251(bytes) : QString::fromUtf8(bytes);
+        reader.Skip(length);
         break;
     }
     case vaWString: {
@@ -248,6 +250,7 @@ TXLFilerValue ReadFilerValue(TXLStreamReader& reader)
         const int32_t count = reader.ReadInteger();
         if (count < 0 || int64_t{count} * 2 > reader.Remaining())
             reader.FailAt(lengthAt, "wide string of " + std::to_string(count) + " characters does not fit");
+        budget.ChargeString(count, reader);
         const QByteArray bytes = reader.ReadBytes(int64_t{count} * 2);
         QString text(count, Qt::Uninitialized);
         for (int i = 0; i < count; ++i)
@@ -260,6 +263,12 @@ TXLFilerValue ReadFilerValue(TXLStreamReader& reader)
         reader.FailAt(at, "value tag " + std::to_string(tag) + " is not one a sheet property has");
     }
     return value;
+}
+
+TXLFilerValue ReadFilerValue(TXLStreamReader& reader)
+{
+    TXLLoadBudget budget;
+    return ReadFilerValue(reader, budget);
 }
 
 void SkipFilerValue(TXLStreamReader& reader)

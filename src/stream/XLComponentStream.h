@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 
+class TXLLoadBudget;
 class TXLStreamReader;
 class TXLStreamWriter;
 
@@ -44,6 +45,9 @@ struct TXLFilerValue {
 
 // Reads one value of a tag a sheet property can have (integers, Booleans,
 // identifiers, sets, binary data, strings); other tags raise ERAVazoError.
+// Texts and set members are charged to budget before they are made.
+TXLFilerValue ReadFilerValue(TXLStreamReader& reader, TXLLoadBudget& budget);
+// The same with a budget of its own.
 TXLFilerValue ReadFilerValue(TXLStreamReader& reader);
 // Skips one value of any tag.
 void SkipFilerValue(TXLStreamReader& reader);

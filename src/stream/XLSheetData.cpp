@@ -10,6 +10,7 @@
 #include "sheet/TXLSheet.h"
 #include "sheet/TXLStyle.h"
 #include "sheet/TXLStyler.h"
+#include "sheet/TXLUpdateGuard.h"
 #include "sheet/TXLUnion.h"
 #include "stream/TXLLoadBudget.h"
 #include "stream/TXLStreamReader.h"
@@ -147,22 +148,22 @@ struct TLoad {
 class TLoadScope {
 public:
     explicit TLoadScope(TXLSheet& sheet)
-        : FSheet(sheet), FWasLoading(sheet.GetLoading()), FCellChanged(std::move(sheet.OnCellChanged))
+        : FUpdate(sheet), FSheet(sheet), FWasLoading(sheet.GetLoading()), FCellChanged(std::move(sheet.OnCellChanged))
     {
         sheet.OnCellChanged = nullptr;
         sheet.SetLoading(true);
-        sheet.BeginUpdate();
     }
     ~TLoadScope()
     {
         FSheet.OnCellChanged = std::move(FCellChanged);
         FSheet.SetLoading(FWasLoading);
-        FSheet.EndUpdate();
     }
     TLoadScope(const TLoadScope&) = delete;
     TLoadScope& operator=(const TLoadScope&) = delete;
 
 private:
+    // First, so that the update ends last.
+    TXLUpdateGuard FUpdate;
     TXLSheet& FSheet;
     bool FWasLoading;
     TRAVazoEvent FCellChanged;
@@ -261,6 +262,7 @@ void ReadCellTable(TLoad& load, TXLSection& section)
             const TXLRow* cells = section.GetAt(p.Y);
             load.Budget.ChargeSlot(section.DirectoryLength(), cells != nullptr, p.Y, reader);
             load.Budget.ChargeSlot(cells ? cells->DirectoryLength() : 0, false, p.X, reader);
+            load.Budget.Charge(TXLLoadBudget::CellBytes, reader);
             TXLCell* cell = section.CreateCell(p.X, p.Y, cellClass);
             std::optional<int32_t> styleIndex;
             ReadRecord(reader, [&] { ReadCellBody(reader, *cell, load.Budget, styleIndex); });
@@ -386,6 +388,14 @@ void LoadSheetData(TXLSheet& sheet, TXLStreamReader& reader, TXLLoadBudget& budg
     {
         TLoadScope scope(sheet);
         TLoad load{sheet, reader, budget, {}};
+        // Strings are charged as they are read, also inside records.
+        TXLLoadBudget* const outerBudget = reader.Budget();
+        reader.SetBudget(&budget);
+        struct TRestore {
+            TXLStreamReader& Reader;
+            TXLLoadBudget* Budget;
+            ~TRestore() { Reader.SetBudget(Budget); }
+        } restore{reader, outerBudget};
         try {
             sheet.Zap();
             ReadSheet(load);

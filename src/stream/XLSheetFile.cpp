@@ -4,6 +4,7 @@
 #include "sheet/TSListStore.h"
 #include "sheet/TXLPicture.h"
 #include "sheet/TXLSheet.h"
+#include "sheet/TXLUpdateGuard.h"
 #include "stream/TXLLoadBudget.h"
 #include "stream/TXLStreamReader.h"
 #include "stream/TXLStreamWriter.h"
@@ -16,6 +17,7 @@
 #include <QIODevice>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <cstring>
 #include <limits>
 #include <optional>
@@ -77,11 +79,15 @@ const TPropertyInfo Properties[] = {
     {"Background.Data", pBackground, kPicture},
     {"ReadOnly", pReadOnly, kBoolean},
     {"XLData", pXLData, kData},
-    // The designer position, the styler reference and the events: read and
-    // let go.
+    // The position the sheet had in its window, the styler reference and the
+    // events: read and let go.
     {"Left", pIgnored, kInteger, IntMin, IntMax},
     {"Top", pIgnored, kInteger, IntMin, IntMax},
 };
+
+// A sheet has two dozen properties; a component with more than this many
+// (known or not) is no sheet this program or any sane writer made.
+constexpr int MaxProperties = 1024;
 
 const char* const ModeNames[] = {"pmNormal", "pmCustom"};
 const char* const AxisNames[] = {"sCols", "sRows"};
@@ -118,7 +124,8 @@ TEntry ReadEntry(TXLStreamReader& reader, const TPropertyInfo& info, TXLLoadBudg
     TEntry entry;
     entry.Property = info.Property;
     const int64_t at = reader.Position();
-    const TXLFilerValue value = ReadFilerValue(reader);
+    budget.Charge(sizeof(TEntry), reader);
+    const TXLFilerValue value = ReadFilerValue(reader, budget);
     switch (info.Kind) {
     case kString:
         if (!IsFilerString(value.Tag))
@@ -279,17 +286,27 @@ private:
     int FDefaults[2] = {0, 0};
 };
 
-// Brackets the application of the properties, also when it fails.
-class TUpdateScope {
-public:
-    explicit TUpdateScope(TXLSheet& sheet) : FSheet(sheet) { sheet.BeginUpdate(); }
-    ~TUpdateScope() { FSheet.EndUpdate(); }
-    TUpdateScope(const TUpdateScope&) = delete;
-    TUpdateScope& operator=(const TUpdateScope&) = delete;
+void ApplyEntries(TXLSheet& sheet, QByteArrayView bytes, const std::vector<TEntry>& entries, TXLLoadBudget& budget)
+{
+    TXLUpdateGuard update(sheet);
+    TApplier applier(sheet, bytes, budget);
+    for (const TEntry& entry : entries)
+        applier.Apply(entry);
+}
 
-private:
-    TXLSheet& FSheet;
-};
+// What a file that lacks a property leaves as the sheet had it, and which
+// decides how the sheet stream reads: counts and sizes.
+void CopyUnstoredState(const TXLSheet& from, TXLSheet& to)
+{
+    for (const TXLAxis axis : {sCols, sRows}) {
+        to.SetMaxCellSize(axis, from.GetMaxCellSize(axis));
+        to.SetDefCellSize(axis, from.GetDefCellSize(axis));
+    }
+    to.SetColCount(from.GetColCount());
+    to.SetRowCount(from.GetRowCount());
+    to.SetTitleCols(from.GetTitleCols());
+    to.SetTitleRows(from.GetTitleRows());
+}
 
 void WriteName(TXLStreamWriter& writer, const char* name)
 {
@@ -300,7 +317,7 @@ void WriteName(TXLStreamWriter& writer, const char* name)
 
 QByteArray SaveSheetToBytes(TXLSheet& sheet)
 {
-    TUpdateScope update(sheet);
+    TXLUpdateGuard update(sheet);
     TXLStreamWriter writer;
     writer.WriteBytes(QByteArrayView(FileSignature, sizeof FileSignature));
     WriteName(writer, SheetClassName);
@@ -373,10 +390,50 @@ void SaveSheetToFile(TXLSheet& sheet, const QString& fileName)
     QSaveFile file(fileName);
     // Unbuffered, so that a short write (a full disk) shows in what write
     // returns instead of vanishing in a buffer flush.
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw ERAVazoError("Cannot create file \"" + fileName.toStdString() + "\". " + file.errorString().toStdString());
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw ERAVazoError("Cannot write file \"" + fileName.toStdString() + "\". " + file.errorString().toStdString());
+        throw ERAVazoError("Cannot create file \"" + fileName.toStdString() + "\": " + FileFailureCause(errno, file));
+    errno = 0;
+    if (file.write(bytes) != bytes.size()) {
+        const int cause = errno;
+        file.cancelWriting();
+        throw ERAVazoError("Cannot write file \"" + fileName.toStdString() + "\": " + FileFailureCause(cause, file));
+    }
+    errno = 0;
+    if (!file.commit())
+        throw ERAVazoError("Cannot write file \"" + fileName.toStdString() + "\": " + FileFailureCause(errno, file));
+}
+
+std::string FileFailureCause(int errnum, const QFileDevice& file)
+{
+    switch (errnum) {
+    case ENOSPC:
+    case EDQUOT:
+        return "no space left on the disk";
+    case EFBIG:
+        return "the file would be larger than allowed";
+    case EACCES:
+    case EPERM:
+        return "no permission";
+    case EROFS:
+        return "the disk is read-only";
+    case ENOENT:
+    case ENOTDIR:
+        return "the folder does not exist";
+    default:
+        break;
+    }
+    switch (file.error()) {
+    case QFileDevice::PermissionsError:
+        return "no permission";
+    case QFileDevice::ResourceError:
+        return "no space left on the disk";
+    default:
+        break;
+    }
+    if (errnum != 0)
+        return std::strerror(errnum);
+    return file.errorString().toStdString();
 }
 
 QByteArray ComponentClassName(QByteArrayView bytes)
@@ -397,7 +454,9 @@ int64_t LoadSheetFromBytes(TXLSheet& sheet, QByteArrayView bytes)
 
     std::vector<TEntry> entries;
     // Every property takes at least two bytes, so the loop ends with the data.
-    while (reader.PeekBytes(1)[0] != vaNull) {
+    for (int count = 0; reader.PeekBytes(1)[0] != vaNull; ++count) {
+        if (count == MaxProperties)
+            reader.Fail("more than " + std::to_string(MaxProperties) + " properties");
         const QByteArray name = reader.ReadShortString();
         if (const TPropertyInfo* info = FindProperty(name))
             entries.push_back(ReadEntry(reader, *info, budget));
@@ -410,12 +469,17 @@ int64_t LoadSheetFromBytes(TXLSheet& sheet, QByteArrayView bytes)
         reader.FailAt(childrenAt, "a sheet holds no child components");
     const int64_t consumed = reader.Position();
 
+    // All or nothing: the properties and the sheet stream are tried on a
+    // scratch sheet first, so that a file damaged anywhere leaves the sheet
+    // as it was.
     {
-        TUpdateScope update(sheet);
-        TApplier applier(sheet, bytes, budget);
-        for (const TEntry& entry : entries)
-            applier.Apply(entry);
+        TXLSheet scratch;
+        CopyUnstoredState(sheet, scratch);
+        TXLLoadBudget trial;
+        ApplyEntries(scratch, bytes, entries, trial);
     }
+    TXLLoadBudget apply;
+    ApplyEntries(sheet, bytes, entries, apply);
     // Reading a file is no edit.
     sheet.SetModified(false);
     return consumed;
@@ -433,7 +497,8 @@ void LoadSheetFromStream(TXLSheet& sheet, QIODevice& device)
 void LoadSheetFromFile(TXLSheet& sheet, const QString& fileName)
 {
     QFile file(fileName);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        throw ERAVazoError("Cannot open file \"" + fileName.toStdString() + "\". " + file.errorString().toStdString());
+        throw ERAVazoError("Cannot open file \"" + fileName.toStdString() + "\": " + FileFailureCause(errno, file));
     LoadSheetFromStream(sheet, file);
 }

@@ -12,21 +12,27 @@
 // program does not know are skipped. A property that is absent keeps its
 // value; the sheet's own name is kept.
 //
-// Loading reads and checks the whole component first (names, tags, lengths,
-// value ranges, the background picture) and changes nothing when that
-// fails. Then, inside BeginUpdate/EndUpdate, the properties are applied in
-// file order (where a setter would change a property the file set earlier,
-// a maximum size lowering the default size or a print scale switching the
-// print mode, the file's value is kept) and XLData replaces the content (see LoadSheetData: when the
-// sheet stream is damaged the sheet keeps the file's properties and is left
-// empty). Failures raise ERAVazoError naming what was wrong and the byte
-// offset.
+// Loading a sheet file is all or nothing: the whole component is read and
+// checked first (names, tags, lengths, value ranges, the background
+// picture, at most 1024 properties, every object charged to a load
+// budget), then the properties and the sheet stream are applied to a
+// scratch sheet, and only when all of that succeeded are they applied to
+// the sheet, inside BeginUpdate/EndUpdate, in file order (where a setter
+// would change a property the file set earlier, a maximum size lowering the
+// default size or a print scale switching the print mode, the file's value
+// is kept). A refused file leaves the sheet exactly as it was. (The sheet
+// stream on its own, LoadSheetData, is not all or nothing: a damaged stream
+// leaves its sheet empty.) Failures raise ERAVazoError naming what was
+// wrong and the byte offset.
 #pragma once
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
+#include <string>
+
+class QFileDevice;
 class QIODevice;
 class TXLSheet;
 
@@ -46,6 +52,11 @@ int64_t LoadSheetFromBytes(TXLSheet& sheet, QByteArrayView bytes);
 // after the component.
 void LoadSheetFromStream(TXLSheet& sheet, QIODevice& device);
 void LoadSheetFromFile(TXLSheet& sheet, const QString& fileName);
+
+// Why a file operation on file failed, in a few words ("no space left on
+// the disk", "no permission", "the disk is read-only", "the folder does not
+// exist", …), from the errno the failing call left and the device's error.
+std::string FileFailureCause(int errnum, const QFileDevice& file);
 
 // The class name a component stream announces; raises ERAVazoError when the
 // bytes are no component stream.

@@ -9,6 +9,9 @@
 #include "sheet/TXLStrings.h"
 
 #include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -88,9 +91,82 @@ TEST_F(TForm1Test, GroupNodeBeforeAnyCalculationShowsThePicture)
 {
     auto form = Open();
     form->Tree()->setCurrentItem(Node(form->Tree(), 1));
+    QCoreApplication::processEvents();
     EXPECT_EQ(form->GetCurrentNodeIndex(), 0);
-    EXPECT_EQ(form->Tree()->currentItem(), Node(form->Tree(), 0));
+    // No node stands for the picture: none is highlighted.
+    EXPECT_TRUE(form->Tree()->selectedItems().isEmpty());
     EXPECT_EQ(form->Grid()->GetSheet(), &form->XLSheet(0));
+}
+
+// A click as the user makes it: press and release on the node's row.
+void Click(QTreeWidget* tree, QTreeWidgetItem* node)
+{
+    const QPoint at = tree->visualItemRect(node).center();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, tree->viewport()->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(tree->viewport(), &event);
+    }
+    QCoreApplication::processEvents();
+}
+
+TEST_F(TForm1Test, TheTreeHighlightsTheNodeWhoseSheetIsShown)
+{
+    auto form = Open();
+    form->show();
+    form->activateWindow();
+    form->Tree()->setFocus();
+    QCoreApplication::processEvents();
+    // At the first start the picture shows and no node is highlighted.
+    EXPECT_TRUE(form->Tree()->selectedItems().isEmpty());
+
+    Click(form->Tree(), Node(form->Tree(), 1));
+    EXPECT_TRUE(form->Tree()->selectedItems().isEmpty());
+    EXPECT_EQ(form->Grid()->GetSheet(), &form->XLSheet(0));
+
+    Click(form->Tree(), Node(form->Tree(), 7));
+    EXPECT_EQ(form->Grid()->GetSheet(), &form->XLSheet(8));
+    EXPECT_EQ(form->Tree()->selectedItems(), QList<QTreeWidgetItem*>{Node(form->Tree(), 7)});
+
+    for (const int group : {0, 1, 5}) {
+        SCOPED_TRACE(group);
+        Click(form->Tree(), Node(form->Tree(), group));
+        EXPECT_EQ(form->Grid()->GetSheet(), &form->XLSheet(8));
+        EXPECT_EQ(form->Tree()->selectedItems(), QList<QTreeWidgetItem*>{Node(form->Tree(), 7)});
+        EXPECT_EQ(form->Tree()->currentItem(), Node(form->Tree(), 7));
+    }
+}
+
+TEST_F(TForm1Test, TheWindowIsCentredAndHasTheProgramsIcon)
+{
+    auto form = Open();
+    form->show();
+    QCoreApplication::processEvents();
+    const QRect screen = form->screen()->availableGeometry();
+    EXPECT_LE((form->frameGeometry().center() - screen.center()).manhattanLength(), 2);
+    EXPECT_FALSE(form->windowIcon().isNull());
+    form->SpeedButton1Click();
+    EXPECT_EQ(form->AboutWindow()->windowIcon().pixmap(32).toImage(), form->windowIcon().pixmap(32).toImage());
+}
+
+TEST_F(TForm1Test, AboutLabelsAndLinksNeverOverlap)
+{
+    for (const int pixels : {11, 22}) {
+        SCOPED_TRACE(pixels);
+        auto form = Open();
+        QFont font = form->font();
+        font.setPixelSize(pixels);
+        form->setFont(font);
+        form->SpeedButton1Click();
+        TForm2* about = form->AboutWindow();
+        EXPECT_EQ(about->font().pixelSize(), pixels);
+        for (const auto& [label, link] : {std::pair{"Label8", "Label10"}, std::pair{"Label11", "Label9"}}) {
+            const auto* a = about->findChild<QLabel*>(QString::fromLatin1(label));
+            const auto* b = about->findChild<QLabel*>(QString::fromLatin1(link));
+            ASSERT_TRUE(a && b);
+            EXPECT_FALSE(a->geometry().intersects(b->geometry())) << label;
+        }
+    }
 }
 
 TEST_F(TForm1Test, EditModeChangesRecalculateTheSheetShown)

@@ -333,3 +333,36 @@ TEST(TXLCFormulaChain, DeepChainsFailInsteadOfOverflowingTheStack)
 }
 
 } // namespace
+
+namespace {
+
+TEST(TXLCFormulaChain, DeeplyBracketedCellsReadingEachOtherShareOneDepthBudget)
+{
+    // Each cell alone is well within the bracket limit, but together the
+    // chain would nest 80 × 250 levels deep.
+    TFormatSettingsOverride locale(FormatSettings::WithDecimalSeparator(u'.'));
+    constexpr int length = 80;
+    constexpr int brackets = 250;
+    TXLSheet sheet;
+    sheet.SetRowCount(length);
+    for (int row = length - 1; row >= 0; --row) {
+        sheet.SetCellClass(0, row, TXLCFormula::StaticClass());
+        const QString inner = row == 0 ? QStringLiteral("1") : QStringLiteral("A%1+1").arg(row);
+        sheet.GetCell(0, row)->SetString(u'=' + QString(brackets, u'(') + inner + QString(brackets, u')'));
+    }
+    for (int row = 0; row < length; ++row)
+        sheet.GetCell(0, row)->IncludeState(csRecalc);
+    bool stop = false;
+    sheet.RecalculateCell(sheet.GetCell(0, length - 1), 0, stop);
+
+    // The last cell takes 2 + 250 levels, the one it reads as many again;
+    // the third runs out inside its brackets and shows the error.
+    EXPECT_EQ(sheet.GetCell(0, length - 3)->GetText(), QStringLiteral("#VALUE!"));
+    EXPECT_EQ(sheet.FormulaNesting(), 0);
+    // The budget came back: the first cell, evaluated on its own, computes.
+    sheet.GetCell(0, 0)->IncludeState(csRecalc);
+    sheet.RecalculateCell(sheet.GetCell(0, 0), 0, stop);
+    EXPECT_EQ(sheet.GetFloat(0, 0), 1.0);
+}
+
+} // namespace

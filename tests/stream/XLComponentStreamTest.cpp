@@ -1,5 +1,7 @@
 #include "stream/XLComponentStream.h"
 
+#include "stream/TXLLoadBudget.h"
+
 #include "StreamTestSupport.h"
 #include "stream/TXLStreamReader.h"
 #include "stream/TXLStreamWriter.h"
@@ -56,6 +58,33 @@ TEST(XLComponentStream, StringsOfEveryKindRead)
     EXPECT_EQ(utf8.Tag, vaUTF8String);
     EXPECT_EQ(utf8.Text, QString::fromUtf8("π ≈ 3.14"));
     EXPECT_EQ(ReadFilerValue(r).Text, QString::fromUtf8("жд"));
+    EXPECT_TRUE(r.AtEnd());
+}
+
+TEST(XLComponentStream, TextsAndSetMembersAreChargedBeforeTheyAreMade)
+{
+    TXLStreamWriter w;
+    WriteFilerString(w, QString(1000, QChar(u'ж')));
+    WriteFilerString(w, QString::fromUtf8("π ≈ 3.14").repeated(100));
+    w.WriteByte(vaWString);
+    w.WriteInteger(1000);
+    w.WriteBytes(QByteArray(2000, 'a'));
+    WriteFilerSet(w, QList<QByteArray>(100, QByteArray("sRows")));
+    const QByteArray bytes = w.Data();
+    TXLStreamReader r(bytes);
+    qsizetype at = 0;
+    for (int value = 0; value < 4; ++value) {
+        SCOPED_TRACE(value);
+        // A budget too small for the value is spent without reading it ...
+        TXLLoadBudget small(1000);
+        EXPECT_THROW(ReadFilerValue(r, small), EXLLoadLimit);
+        // ... and one that holds it reads it.
+        r.Seek(at);
+        TXLLoadBudget enough(100000);
+        ReadFilerValue(r, enough);
+        EXPECT_LT(enough.Left(), 100000 - 1000);
+        at = r.Position();
+    }
     EXPECT_TRUE(r.AtEnd());
 }
 

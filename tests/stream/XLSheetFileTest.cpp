@@ -1,6 +1,7 @@
 #include "stream/XLSheetFile.h"
 
 #include "StreamSamples.h"
+#include "HostileSheetFiles.h"
 #include "StreamTestSupport.h"
 #include "support/QtTestEnvironment.h"
 #include "stream/XLComponentStream.h"
@@ -167,20 +168,54 @@ TEST_F(XLSheetFileTest, EveryTruncatedPrefixFailsAndLeavesTheSheetAsItWas)
     }
 }
 
-TEST(XLSheetFileReader, DamagedSheetStreamKeepsThePropertiesAndEmptiesTheSheet)
+TEST(XLSheetFileReader, ARefusedFileLeavesTheSheetExactlyAsItWas)
 {
-    QByteArray file = HandMadeFile([](TXLStreamWriter& w) {
+    TXLSheet target;
+    MakeBodyOnly(target, 3, 4);
+    target.SetString(0, 0, QStringLiteral("old"));
+    target.SetString(2, 3, QStringLiteral("kept"));
+    const QByteArray before = SaveSheetToBytes(target);
+
+    // Damage inside XLData is found only after the properties before it
+    // were read: none of them may have been applied.
+    QByteArray badMagic = HandMadeFile([](TXLStreamWriter& w) {
         Name(w, "ReadOnly");
         WriteFilerBoolean(w, true);
     });
-    const qsizetype data = file.indexOf("XLG");
-    file[data + 1] = 'Q';
-    TXLSheet target;
-    target.SetString(0, 0, QStringLiteral("old"));
-    ExpectFailure([&] { LoadSheetFromBytes(target, file); }, "Unknown RAVazo stream format!");
-    EXPECT_TRUE(target.GetReadOnly());
+    badMagic[badMagic.indexOf("XLG") + 1] = 'Q';
+    ExpectFailure([&] { LoadSheetFromBytes(target, badMagic); }, "Unknown RAVazo stream format!");
+    EXPECT_EQ(SaveSheetToBytes(target), before);
+
+    // The same for every cut inside the sheet stream.
+    const QByteArray good = HandMadeFile([](TXLStreamWriter&) {});
+    const qsizetype data = good.indexOf("XLG");
+    for (qsizetype cut = data; cut < good.size() - 2; ++cut) {
+        SCOPED_TRACE(cut);
+        QByteArray file = good.first(cut);
+        EXPECT_THROW(LoadSheetFromBytes(target, file), ERAVazoError);
+        EXPECT_EQ(SaveSheetToBytes(target), before);
+    }
+    // And the file loads whole when nothing is wrong.
+    LoadSheetFromBytes(target, good);
     EXPECT_EQ(target.GetColCount(), 2);
-    EXPECT_EQ(target.GetPeekCell(0, 0), nullptr);
+    EXPECT_EQ(target.GetString(1, 1), QStringLiteral("body"));
+}
+
+TEST(XLSheetFileReader, RefusesComponentsWithMorePropertiesThanASheetHas)
+{
+    const auto file = [](int count) {
+        return HandMadeFile([count](TXLStreamWriter& w) {
+            for (int i = 0; i < count; ++i) {
+                Name(w, i % 2 ? "Left" : "Unknown");
+                WriteFilerInteger(w, i);
+            }
+        });
+    };
+    TXLSheet target;
+    EXPECT_NO_THROW(LoadSheetFromBytes(target, file(900)));
+    target.SetString(0, 0, QStringLiteral("old"));
+    ExpectFailure([&] { LoadSheetFromBytes(target, file(1100)); }, "more than 1024 properties");
+    EXPECT_EQ(target.GetString(0, 0), QStringLiteral("old"));
 }
 
 TEST(XLSheetFileReader, SkipsPropertiesItDoesNotKnow)
@@ -338,10 +373,13 @@ TEST(XLSheetFileFiles, SaveAndLoadByName)
     LoadSheetFromFile(target, name);
     EXPECT_EQ(target.GetString(1, 1), QString::fromUtf8("сохранено"));
 
+    // The message names the file once and the cause.
     ExpectFailure([&] { LoadSheetFromFile(target, dir.filePath(QStringLiteral("missing.ini"))); },
-                  "Cannot open file");
+                  "Cannot open file \"" + dir.filePath(QStringLiteral("missing.ini")).toStdString() +
+                      "\": the folder does not exist");
     ExpectFailure([&] { SaveSheetToFile(source, dir.filePath(QStringLiteral("no/such/dir/x.ini"))); },
-                  "Cannot create file");
+                  "Cannot create file \"" + dir.filePath(QStringLiteral("no/such/dir/x.ini")).toStdString() +
+                      "\": the folder does not exist");
 }
 
 TEST(XLSheetFileFiles, FailedSaveKeepsThePreviousFile)
@@ -367,15 +405,15 @@ TEST(XLSheetFileFiles, FailedSaveKeepsThePreviousFile)
     rlimit limit = oldLimit;
     limit.rlim_cur = static_cast<rlim_t>(before.size() + 100);
     setrlimit(RLIMIT_FSIZE, &limit);
-    bool failed = false;
+    std::string message;
     try {
         SaveSheetToFile(large, name);
     } catch (const ERAVazoError& e) {
-        failed = std::string(e.what()).find("Cannot write file") != std::string::npos;
+        message = e.what();
     }
     setrlimit(RLIMIT_FSIZE, &oldLimit);
     std::signal(SIGXFSZ, oldHandler);
-    EXPECT_TRUE(failed);
+    EXPECT_EQ(message, "Cannot write file \"" + name.toStdString() + "\": the file would be larger than allowed");
 
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), before);
@@ -415,3 +453,46 @@ TEST(XLSheetFileCorpus, SeedsRoundTrip)
 }
 
 }  // namespace
+
+namespace {
+
+long PeakMemoryMiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+// 100 MB inputs take a while to make and read: run with CALORIX_SLOW_TESTS=1.
+TEST(XLSheetFileLimits, EveryKindOf100MBFileLoadsOrIsRefusedInBoundedMemory)
+{
+    if (qEnvironmentVariableIntValue("CALORIX_SLOW_TESTS") != 1)
+        GTEST_SKIP() << "set CALORIX_SLOW_TESTS=1 to run";
+    using namespace HostileSheetFiles;
+    constexpr qsizetype size = 100 << 20;
+    const struct {
+        TKind Kind;
+        const char* Name;
+        const char* Refusal;
+    } cases[] = {
+        {hTinyProperties, "tiny properties", "more than 1024 properties"},
+        {hUnknownProperties, "unknown properties", "more than 1024 properties"},
+        {hHugeString, "huge string", "Too large"},
+        {hTinyCells, "tiny cells", "Too large"},
+        {hEmptyItems, "empty items", "Too large"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TXLSheet target;
+        {
+            const QByteArray file = Make(c.Kind, size);
+            ASSERT_GE(file.size(), size);
+            ExpectFailure([&] { LoadSheetFromBytes(target, file); }, c.Refusal);
+        }
+        EXPECT_EQ(target.GetPeekCell(0, 0), nullptr);
+        // The file itself takes 100 MiB of it.
+        EXPECT_LT(PeakMemoryMiB(), 300);
+    }
+}
+
+} // namespace

@@ -1,0 +1,6 @@
+#include "ProgramIcon.h"
+
+QIcon ProgramIcon()
+{
+    return QIcon(QStringLiteral(":/app/calorix.png"));
+}
