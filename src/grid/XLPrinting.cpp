@@ -153,17 +153,31 @@ void TXLPrintEngine::PaintPage(TXLSheet& sheet, const TXLPrintLayout& layout, in
     if (colPage < 0 || rowPage < 0 || colPage >= static_cast<int>(layout.ColBreaks.size())
         || rowPage >= static_cast<int>(layout.RowBreaks.size()))
         return;
+    // Cells and fonts are measured in screen pixels: paint at screen size
+    // (times the print scale) on a canvas scaled to the printer's dots.
+    const int fx = layout.DotsFactor[sCols];
+    const int fy = layout.DotsFactor[sRows];
     std::array<std::array<TXLLineSizes, 2>, 2> lines;
     for (const TXLAxis axis : {sCols, sRows})
-        for (const int band : {0, 1})
-            lines[axis][band].Assign(layout.Sizes[axis][band], 100);
+        for (const int band : {0, 1}) {
+            const TXLSizeList& dots = layout.Sizes[axis][band];
+            const int f = layout.DotsFactor[axis];
+            TXLSizeList pixels;
+            pixels.SetZero(dots.Zero() * 100 / f);
+            pixels.SetCount(dots.Count());
+            dots.ForAll([&](int i, int32_t) {
+                pixels.SetInt(i, dots.GetInt(i) * 100 / f);
+                return 0;
+            });
+            lines[axis][band].Assign(pixels, 100);
+        }
     int c0, c1, r0, r1;
     TXLPrintLayout::PageLines(layout.ColBreaks, colPage, c0, c1);
     TXLPrintLayout::PageLines(layout.RowBreaks, rowPage, r0, r1);
     const int titleCols = lines[sCols][0].Count();
     const int titleRows = lines[sRows][0].Count();
-    const int x0 = layout.PageRect.Left;
-    const int y0 = layout.PageRect.Top;
+    const int x0 = layout.PageRect.Left * 100 / fx;
+    const int y0 = layout.PageRect.Top * 100 / fy;
     const int x1 = x0 + lines[sCols][0].Total();
     const int y1 = y0 + lines[sRows][0].Total();
     const TPrintedSection parts[] = {
@@ -172,8 +186,11 @@ void TXLPrintEngine::PaintPage(TXLSheet& sheet, const TXLPrintLayout& layout, in
         {sRows, &lines[sCols][0], &lines[sRows][1], Rect(0, r0, titleCols, r1), {x0, y1}},
         {sClient, &lines[sCols][1], &lines[sRows][1], Rect(c0, r0, c1, r1), {x1, y1}},
     };
+    canvas.save();
+    canvas.scale(fx / 100.0, fy / 100.0);
     for (const TPrintedSection& part : parts)
         PaintSection(sheet, layout, part, canvas);
+    canvas.restore();
 }
 
 void XLInstallPrinting()

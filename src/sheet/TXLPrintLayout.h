@@ -19,6 +19,8 @@ struct TXLPrintLayout {
     std::array<std::array<TXLSizeList, 2>, 2> Sizes;
     std::vector<int> ColBreaks;
     std::vector<int> RowBreaks;
+    // Printer dots per screen pixel, times 100, per axis.
+    std::array<int, 2> DotsFactor{100, 100};
     // Print scale (percent) and whether hidden lines print.
     int Scale = 100;
     bool ShowHidden = false;

@@ -70,6 +70,7 @@ void TXLSheet::CalcPrintLayout(TXLPrintLayout& layout) const
     const int s = manager ? manager->GetScreenPixelsPerInch() : 96;
     const int f[2] = {DotsFactor(manager ? manager->GetPrinterDpiX() : 600, s),
                       DotsFactor(manager ? manager->GetPrinterDpiY() : 600, s)};
+    layout.DotsFactor = {std::max(f[0], 1), std::max(f[1], 1)};
     layout.Scale = FPrintScale;
     layout.ShowHidden = FPrintHidden;
     layout.GridLines = FPrintGridLines;
