@@ -22,6 +22,7 @@ class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TRAVazo;
+class TResultActions;
 class TXLSheet;
 
 class TForm1 : public QWidget {
@@ -49,6 +50,7 @@ public:
     QTreeWidget* Tree() const { return TreeView1; }
     int GetCurrentNodeIndex() const { return FCurrentNodeIndex; }
     TForm2* AboutWindow() const { return FAbout; }
+    TResultActions* Results() const { return FResults; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -67,4 +69,5 @@ private:
     TUserStateStore FStore;
     int FCurrentNodeIndex = 0;
     QPointer<TForm2> FAbout;
+    TResultActions* FResults;
 };
