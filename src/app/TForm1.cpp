@@ -2,8 +2,8 @@
 
 #include "ShippedSheets.h"
 #include "TCalcTree.h"
-#include "TResultActions.h"
 #include "TForm2.h"
+#include "TResultActions.h"
 #include "TreeImages.h"
 #include "calc/CalcHandlers.h"
 #include "calc/DecimalRepair.h"
