@@ -79,7 +79,7 @@ TEST(CliPdf, EveryCalculationPrintsItsLabelsValuesAndUnits)
             QJsonDocument::fromJson(QByteArray::fromStdString(run.Out)).object().value(QStringLiteral("rows")).toArray();
         int found = 0;
         for (const QJsonValue row : rows)
-            for (const char* key : {"label", "value", "unit"}) {
+            for (const char* key : {"label", "value", "text", "unit"}) {
                 const QString item = Squeezed(row.toObject().value(QLatin1String(key)).toString());
                 if (item.isEmpty())
                     continue;
