@@ -3,6 +3,7 @@
 #include "ShippedSheets.h"
 #include "TCalcTree.h"
 #include "TForm2.h"
+#include "TResultActions.h"
 #include "TreeImages.h"
 #include "ProgramIcon.h"
 #include "calc/CalcHandlers.h"
@@ -58,6 +59,7 @@ TForm1::TForm1(TUserStateStore store, QWidget* parent)
     RAVazo1->SetColor(clBtnFace);
     RAVazo1->OnEditModeChanged = [this](void*) { RAVazo1EditModeChanged(); };
     RAVazo1->OnExit = [this](void*) { RAVazo1Exit(); };
+    FResults = new TResultActions(RAVazo1, [this] { return SheetOfNode(FCurrentNodeIndex); });
 
     SpeedButton1 = new QPushButton(QStringLiteral("О программе"), this);
     SpeedButton1->setGeometry(353, 223, 88, 27);

@@ -23,6 +23,7 @@ class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TRAVazo;
+class TResultActions;
 class TXLSheet;
 
 class TForm1 : public QWidget {
@@ -50,6 +51,7 @@ public:
     QTreeWidget* Tree() const { return TreeView1; }
     int GetCurrentNodeIndex() const { return FCurrentNodeIndex; }
     TForm2* AboutWindow() const { return FAbout; }
+    TResultActions* Results() const { return FResults; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -74,4 +76,5 @@ private:
     int FCurrentNodeIndex = 0;
     QPointer<TForm2> FAbout;
     bool FCentred = false;
+    TResultActions* FResults;
 };

@@ -3,6 +3,7 @@
 #include "calc/InputRanges.h"
 #include "cli/CalcReport.h"
 #include "cli/CliError.h"
+#include "cli/CliPdf.h"
 #include "cli/CliNumbers.h"
 #include "cli/CliOptions.h"
 #include "cli/RangeText.h"
@@ -140,6 +141,7 @@ const std::vector<TCalcOption>& CalcOptions()
     static const std::vector<TCalcOption> options = {
         {"--decimal", ", | .", "the output's decimal separator (default: the system's)"},
         {"--json", nullptr, "one JSON object instead of the table"},
+        {"--pdf", "FILE", "also print the calculated sheet into a PDF file"},
         {"--help", nullptr, "this text (also -h)"},
     };
     return options;
@@ -183,6 +185,8 @@ int RunCalculationCommand(const std::string& command, const std::vector<std::str
         run.Apply({1, in.Row->Row, QString(in.Value.Number).replace(u'.', decimal), std::nullopt});
     }
     TSheetReport report = run.Run();
+    if (const std::optional<std::string> pdf = options.Value("--pdf"))
+        WriteSheetPdf(run.Sheet(), c.Sheet, *pdf);
 
     std::string error;
     if (Rejected(layout, report, outcome.Sought))

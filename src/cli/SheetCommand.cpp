@@ -4,6 +4,7 @@
 #include "cli/CliError.h"
 #include "cli/CliNumbers.h"
 #include "cli/CliOptions.h"
+#include "cli/CliPdf.h"
 #include "cli/SheetRun.h"
 #include "calc/SheetLayout.h"
 #include "sheet/TXLCStrings.h"
@@ -74,6 +75,7 @@ void WriteSheetCommandHelp(const std::vector<std::string>& args, std::ostream& o
            "  --json            one JSON object: {\"sheet\", \"rows\": [{\"row\", \"label\",\n"
            "                    \"value\", \"text\", \"unit\"}], \"stateColour\"}; \"value\" is the\n"
            "                    text as a number, or null\n"
+           "  --pdf FILE        also print the calculated sheet into a PDF file\n"
            "  --help, -h        this text; with N, also the rows of sheet N\n\n"
            "Sheets: 1 p,t  2 saturation by p  3 heat drop  4 air  5 flue gas\n"
            "        6 p,h  7 p,s  8 saturation by t\n"
@@ -124,11 +126,13 @@ void RunSheetCommand(const std::vector<std::string>& args, std::ostream& out)
         } else if (o.Name == "--index") {
             const TAssignment a = ParseAssignment(o.Name, o.Value, true);
             run.Apply({a.Col, a.Row, std::nullopt, ParseCliInt(a.Value, "--index value")});
-        } else if (o.Name != "--decimal" && o.Name != "--json") {
+        } else if (o.Name != "--decimal" && o.Name != "--json" && o.Name != "--pdf") {
             throw ECliUsage("sheet: unknown option " + CliQuote(o.Name));
         }
     }
     const TSheetReport report = run.Run();
+    if (const std::optional<std::string> pdf = options.Value("--pdf"))
+        WriteSheetPdf(run.Sheet(), n, *pdf);
     if (options.Has("--json"))
         WriteReportJson(report, out);
     else

@@ -5,6 +5,7 @@
 #include "calc/CalcHandlers.h"
 #include "calc/SheetContent.h"
 #include "cli/CliError.h"
+#include "grid/XLCopyText.h"
 #include "sheet/TXLCell.h"
 #include "sheet/TXLFont.h"
 #include "sheet/TXLSheet.h"
@@ -22,21 +23,10 @@ bool HasStateRow(int n)
     return n == 1 || n == 6 || n == 7;
 }
 
-// The text shown at a position; a position covered by a merged area shows
-// nothing of its own.
-QString DisplayText(TXLSheet& sheet, int col, int row)
-{
-    TXLCell* cell = sheet.GetPeekCell(col, row);
-    if (!cell)
-        return QString();
-    const TRect area = cell->GetMapBounds();
-    return area.Left == col && area.Top == row ? cell->GetText() : QString();
-}
-
 // A row's label without the blank the sheets put before it.
 QString LabelOf(TXLSheet& sheet, int row)
 {
-    return DisplayText(sheet, 0, row).trimmed();
+    return XLDisplayText(sheet, 0, row).trimmed();
 }
 
 } // namespace
@@ -72,7 +62,7 @@ TSheetReport TSheetRun::Run()
     TSheetReport report{FNumber, {}, std::nullopt};
     for (int row = 0; row < FSheet->GetRowCount(); ++row)
         report.Rows.push_back(
-            {row, LabelOf(*FSheet, row), DisplayText(*FSheet, 1, row), DisplayText(*FSheet, 2, row)});
+            {row, LabelOf(*FSheet, row), XLDisplayText(*FSheet, 1, row), XLDisplayText(*FSheet, 2, row)});
     if (HasStateRow(FNumber))
         report.StateColor = FSheet->GetCell(1, StateRow)->GetFont()->GetColor();
     return report;

@@ -353,11 +353,12 @@ void TRAVazo::InvalidateCallout()
 
 bool TRAVazo::GetPageBreaks(std::vector<int>& colBreaks, std::vector<int>& rowBreaks) const
 {
-    // The print layout is computed by the printing code; until a subclass
-    // (or that code) supplies it, no page ends are known.
     colBreaks.clear();
     rowBreaks.clear();
-    return false;
+    if (!FSheet)
+        return false;
+    FSheet->CalcPrintLayout(colBreaks, rowBreaks);
+    return true;
 }
 
 void TRAVazo::CurrentChanged(TXLView* view)

@@ -11,6 +11,7 @@
 
 #include "base/ERAVazoError.h"
 #include "base/Variant.h"
+#include "sheet/IXLPrintEngine.h"
 #include "sheet/IXLPrinterMetrics.h"
 #include "sheet/TXLCellClass.h"
 #include "sheet/XLTypes.h"
@@ -104,6 +105,9 @@ public:
     int GetPrinterDpiX() const { return FPrinterDpiX; }
     int GetPrinterDpiY() const { return FPrinterDpiY; }
     int GetScreenPixelsPerInch() const;
+    // The printer and page painter sheets print through (null: none).
+    void SetPrintEngine(std::unique_ptr<IXLPrintEngine> engine) { FPrintEngine = std::move(engine); }
+    IXLPrintEngine* GetPrintEngine() const { return FPrintEngine.get(); }
 
 private:
     struct TClassEntry {
@@ -122,6 +126,7 @@ private:
     std::vector<TXLSheet*> FSheets;
     QObject* FActiveComponent = nullptr;
     std::unique_ptr<IXLPrinterMetrics> FMetrics;
+    std::unique_ptr<IXLPrintEngine> FPrintEngine;
     TRect FPageRect;
     int FPrinterDpiX = 0;
     int FPrinterDpiY = 0;

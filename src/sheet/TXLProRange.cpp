@@ -247,3 +247,17 @@ void TXLProRange::SetEntireRows(bool value)
     const TRect r = GetBounds();
     SetBounds(Rect(0, r.Top, INT_MAX, r.Bottom));
 }
+
+void TXLProRange::Print(const QString& title, TXLAxes titles)
+{
+    TXLSheet* sheet = GetSheet();
+    if (!sheet)
+        return;
+    struct TRestore {
+        TXLSheet& Sheet;
+        TXLSheet::TPrintJobSettings Saved;
+        ~TRestore() { Sheet.SetPrintJobSettings(Saved); }
+    } restore{*sheet, sheet->GetPrintJobSettings()};
+    sheet->SetPrintJobSettings({GetBounds(), titles, pmNormal, 100, title});
+    sheet->Print();
+}

@@ -73,6 +73,11 @@ public:
     // The rectangle cropped to the section.
     TRect GetArea() const;
 
+    // Prints the range alone, at 100 %, with the given title bands and
+    // document title; the sheet's print settings are restored afterwards,
+    // also when printing fails.
+    void Print(const QString& title, TXLAxes titles);
+
 protected:
     // Takes the range's font as the one last applied to the cells. A
     // subclass calls it once its section and rectangle are set.

@@ -34,6 +34,8 @@ class TXLFont;
 class TXLObject;
 class TXLSection;
 class TXLSheet;
+class QPainter;
+struct TXLPrintLayout;
 class TXLStyler;
 
 // Sender is the sheet (or, for the grid's own events, the grid).
@@ -278,9 +280,49 @@ public:
     void SetPrintGridLines(bool value);
     TRect GetPrintArea() const { return FPrintArea; }
     void ResetPrintArea() { FPrintArea = {}; }
-    // Recomputes the print layout from the settings and the manager's page
-    // (the printing code fills this in).
+    // Sheet coordinates, exclusive right and bottom; empty: the whole sheet.
+    void SetPrintArea(const TRect& area) { FPrintArea = area; }
+    // What printing a range replaces for its duration, set directly
+    // without recomputing the layout.
+    struct TPrintJobSettings {
+        TRect Area;
+        TXLAxes Titles;
+        TXLPrintMode Mode = pmNormal;
+        TXLScale Scale = 100;
+        QString Title;
+    };
+    TPrintJobSettings GetPrintJobSettings() const
+    {
+        return {FPrintArea, FPrintTitles, FPrintMode, FPrintScale, FTitle};
+    }
+    void SetPrintJobSettings(const TPrintJobSettings& settings)
+    {
+        FPrintArea = settings.Area;
+        FPrintTitles = settings.Titles;
+        FPrintMode = settings.Mode;
+        FPrintScale = settings.Scale;
+        FTitle = settings.Title;
+    }
+    // Recomputes the printable rectangle and tells the grids showing the
+    // sheet (their page-break lines move).
     virtual void UpdatePrintLayout();
+    // The printable rectangle from the manager's page and the margins, in
+    // screen pixels; notify: every user gets LayoutChanged.
+    void UpdatePrinter(bool notify);
+    TRect GetPrintRect() const { return FPrintRect; }
+    // The pages of the sheet as printed now.
+    void CalcPrintLayout(TXLPrintLayout& layout) const;
+    void CalcPrintLayout(std::vector<int>& colBreaks, std::vector<int>& rowBreaks) const;
+    int GetPrintPageCount() const;
+    // All pages to the printer.
+    void Print() { PrintPages(0, -1); }
+    // Pages first..last (1-based, last -1: to the end) to the printer.
+    void PrintPages(int first, int last) { DoPrintPages(first, last, nullptr); }
+    // One page onto canvas (printer dots); no canvas is an error.
+    void PaintPrintPage(int page, QPainter* canvas);
+    // Pages first..last onto canvas, or to the printer as one document
+    // titled with Title when canvas is null.
+    void DoPrintPages(int first, int last, QPainter* canvas);
 
     // Plain properties ----------------------------------------------------
     const QString& GetAuthor() const { return FAuthor; }
@@ -339,6 +381,7 @@ private:
     TXLAxes FPrintTitles;
     bool FPrintGridLines = false;
     TRect FPrintArea;
+    TRect FPrintRect;
     // The formula cells under evaluation, innermost last (identity only).
     std::vector<TXLCell*> FEvaluating;
     int FFormulaNesting = 0;
