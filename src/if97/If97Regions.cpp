@@ -52,6 +52,18 @@ TState GasRegion(const TTermSet& ideal, const TTermSet& residual, double tauShif
     return st;
 }
 
+TCaloric GasCaloric(const TTermSet& ideal, const TTermSet& residual, double tauShift, double p, double T,
+                    double tStar)
+{
+    const double tau = tStar / T;
+    const double y = tau - tauShift;
+    const TTermSums o = SumTermsCaloric(ideal, 1.0, tau);
+    const TTermSums r = SumTermsCaloric(residual, p, y);
+    const double gt = o.Gy / tau + r.Gy / y;
+    const double gtt = o.Gyy / (tau * tau) + r.Gyy / (y * y);
+    return {kR * T * tau * gt, kR * (tau * gt - (std::log(p) + o.G + r.G)), -kR * tau * tau * gtt};
+}
+
 // φ and its derivatives for region 3 at δ = ρ/ρc, τ = Tc/T.
 struct TPhi {
     double delta, tau, f, fd, fdd, ft, ftt, fdt;
@@ -104,6 +116,25 @@ TState Region1(double p, double T)
     st.W = std::sqrt(kR * T * 1000.0 * gp * gp / (a * a / (tau * tau * gtt) - gpp));
     st.KappaT = -pi * gpp / gp / p;
     return st;
+}
+
+TCaloric Region1Caloric(double p, double T)
+{
+    const double tau = 1386.0 / T;
+    const double y = tau - 1.222;
+    const TTermSums s = SumTermsCaloric(kSet1, 7.1 - p / 16.53, y);
+    const double gt = s.Gy / y;
+    return {kR * T * tau * gt, kR * (tau * gt - s.G), -kR * tau * tau * s.Gyy / (y * y)};
+}
+
+TCaloric Region2Caloric(double p, double T)
+{
+    return GasCaloric(kSet2o, kSet2r, 0.5, p, T, 540.0);
+}
+
+TCaloric Region5Caloric(double p, double T)
+{
+    return GasCaloric(kSet5o, kSet5r, 0.0, p, T, 1000.0);
 }
 
 TState Region2(double p, double T)

@@ -36,6 +36,14 @@ TState Region2(double p, double T);
 TState Region5(double p, double T);
 TState Region3(double rho, double T); // P is the pressure the equation gives
 
+// h, s and cp alone of the Gibbs regions, for the solvers' inner steps.
+struct TCaloric {
+    double H, S, Cp;
+};
+TCaloric Region1Caloric(double p, double T);
+TCaloric Region2Caloric(double p, double T);
+TCaloric Region5Caloric(double p, double T);
+
 // The derivatives of region 3 that the (p, h) and (p, s) solvers need, with
 // the pressure, h and s themselves: ∂/∂ρ at constant T, ∂/∂T at constant ρ.
 struct TRegion3Jacobian {

@@ -11,6 +11,7 @@ namespace {
 
 constexpr int kMaxNewtonSteps = 30;
 constexpr double kStepTolerance = 1e-13;
+constexpr double kLastStep = 1e-9;
 
 const double kPs13 = SaturationPressureK(kT13);
 
@@ -53,23 +54,59 @@ TState Region3PT(double p, double T, TSide side)
 }
 
 // The single-phase Gibbs regions by Newton on T: f(p, T) − target with
-// ∂h/∂T = cp and ∂s/∂T = cp/T.
+// ∂h/∂T = cp and ∂s/∂T = cp/T, on h, s and cp alone.
 enum class TBy { H, S };
 
-template <typename TRegionFn>
-TState NewtonT(TRegionFn region, double p, double T, double target, TBy by)
+double Quantity(const TCaloric& c, TBy by)
 {
-    TState st = region(p, T);
+    return by == TBy::H ? c.H : c.S;
+}
+
+double Quantity(const TState& st, TBy by)
+{
+    return by == TBy::H ? st.H : st.S;
+}
+
+struct TGibbsRegion {
+    TState (*Full)(double p, double T);
+    TCaloric (*Caloric)(double p, double T);
+    int Region;
+};
+constexpr TGibbsRegion kGibbs1{Region1, Region1Caloric, 1};
+constexpr TGibbsRegion kGibbs2{Region2, Region2Caloric, 2};
+constexpr TGibbsRegion kGibbs5{Region5, Region5Caloric, 5};
+
+TState NewtonT(const TGibbsRegion& region, double p, double T, double target, TBy by, bool full)
+{
+    // Started from a backward equation (some 1e-5 off), one step leaves an
+    // error of order 1e-10 and the next of order 1e-20: a step below 1e-9·T
+    // is taken as the last, and h, s follow it to first order (exact to
+    // that error) instead of evaluating the equation once more.
+    TCaloric c = region.Caloric(p, T);
     for (int i = 0; i < kMaxNewtonSteps; ++i) {
-        const double f = by == TBy::H ? st.H - target : st.S - target;
-        const double slope = by == TBy::H ? st.Cp : st.Cp / st.T;
+        const double f = Quantity(c, by) - target;
+        const double slope = by == TBy::H ? c.Cp : c.Cp / T;
         if (!(slope > 0))
             break;
-        const double step = std::clamp(f / slope, -0.2 * st.T, 0.2 * st.T);
-        st = region(p, st.T - step);
-        if (std::abs(step) <= kStepTolerance * st.T)
+        const double step = std::clamp(f / slope, -0.2 * T, 0.2 * T);
+        if (std::abs(step) <= kLastStep * T) {
+            c.H -= step * c.Cp;
+            c.S -= step * c.Cp / T;
+            T -= step;
             break;
+        }
+        T -= step;
+        c = region.Caloric(p, T);
     }
+    if (full)
+        return region.Full(p, T);
+    TState st;
+    st.P = p;
+    st.T = T;
+    st.H = c.H;
+    st.S = c.S;
+    st.Cp = c.Cp;
+    st.Region = region.Region;
     return st;
 }
 
@@ -113,11 +150,6 @@ TState Mixture(double p, const TState& liquid, const TState& vapour, double x)
     return st;
 }
 
-double Quantity(const TState& st, TBy by)
-{
-    return by == TBy::H ? st.H : st.S;
-}
-
 TState Checked(TState st)
 {
     if (!(st.T >= kTMin * (1 - 1e-12) && st.T <= kTMax * (1 + 1e-12)))
@@ -126,53 +158,55 @@ TState Checked(TState st)
 }
 
 // Regions 2 and 5 above the saturation line or the B23 boundary.
-TState GasBy(double p, double target, TBy by)
+TState GasBy(double p, double target, TBy by, bool full)
 {
-    const TState at25 = Region2(p, kT25);
-    if (target <= Quantity(at25, by)) {
+    // Along the 1073.15 K isotherm h falls as p rises, so below its value
+    // at 100 MPa an enthalpy needs no look at the boundary.
+    static const double kH25Min = Region2Caloric(kPMax, kT25).H;
+    const bool surelyRegion2 = by == TBy::H && target < kH25Min;
+    const TCaloric at25 = surelyRegion2 ? TCaloric{} : Region2Caloric(p, kT25);
+    if (surelyRegion2 || target <= Quantity(at25, by)) {
         const double T0 = by == TBy::H ? Region2TemperaturePH(p, target) : Region2TemperaturePS(p, target);
-        TState st = NewtonT(Region2, p, std::min(T0, kT25), target, by);
+        TState st = NewtonT(kGibbs2, p, std::min(T0, kT25), target, by, full);
         st.X = 1.0;
         return Checked(st);
     }
     if (p > kP5Max)
         return Invalid();
     // No backward equations for region 5: start from a constant cp.
-    const double T0 = by == TBy::H ? kT25 + (target - at25.H) / at25.Cp
+    const double T5 = by == TBy::H ? kT25 + (target - at25.H) / at25.Cp
                                    : kT25 * std::exp((target - at25.S) / at25.Cp);
-    TState st = NewtonT(Region5, p, std::min(T0, kTMax), target, by);
+    TState st = NewtonT(kGibbs5, p, std::min(T5, kTMax), target, by, full);
     st.X = 1.0;
     return Checked(st);
 }
 
-TState LiquidBy(double p, double target, TBy by)
+TState LiquidBy(double p, double target, TBy by, bool full)
 {
     const double T0 = by == TBy::H ? Region1TemperaturePH(p, target) : Region1TemperaturePS(p, target);
-    TState st = NewtonT(Region1, p, T0, target, by);
+    TState st = NewtonT(kGibbs1, p, T0, target, by, full);
     st.X = 0.0;
     return Checked(st);
 }
 
-TState StateBy(double p, double target, TBy by)
+TState StateBy(double p, double target, TBy by, bool full)
 {
     if (!(p > 0 && p <= kPMax) || !std::isfinite(target))
         return Invalid();
     if (p < kPs13) {
         const double ts = SaturationTemperatureMPa(p);
-        const TState liquid = Region1(p, ts);
-        const TState vapour = Region2(p, ts);
-        if (target < Quantity(liquid, by))
-            return LiquidBy(p, target, by);
-        if (target <= Quantity(vapour, by)) {
-            const double x = (target - Quantity(liquid, by)) / (Quantity(vapour, by) - Quantity(liquid, by));
-            return Mixture(p, liquid, vapour, x);
-        }
-        return GasBy(p, target, by);
+        const double vapour = Quantity(Region2Caloric(p, ts), by);
+        if (target > vapour)
+            return GasBy(p, target, by, full);
+        const double liquid = Quantity(Region1Caloric(p, ts), by);
+        if (target < liquid)
+            return LiquidBy(p, target, by, full);
+        return Mixture(p, Region1(p, ts), Region2(p, ts), (target - liquid) / (vapour - liquid));
     }
-    if (target <= Quantity(Region1(p, kT13), by))
-        return LiquidBy(p, target, by);
-    if (target >= Quantity(Region2(p, B23Temperature(p)), by))
-        return GasBy(p, target, by);
+    if (target <= Quantity(Region1Caloric(p, kT13), by))
+        return LiquidBy(p, target, by, full);
+    if (target >= Quantity(Region2Caloric(p, B23Temperature(p)), by))
+        return GasBy(p, target, by, full);
     if (p < kPc) {
         const double ts = SaturationTemperatureMPa(p);
         const TState liquid = SaturatedLiquid(ts);
@@ -225,12 +259,40 @@ TState StatePT(double p, double T)
 
 TState StatePH(double p, double h)
 {
-    return StateBy(p, h, TBy::H);
+    return StateBy(p, h, TBy::H, true);
 }
 
 TState StatePS(double p, double s)
 {
-    return StateBy(p, s, TBy::S);
+    return StateBy(p, s, TBy::S, true);
+}
+
+TState CaloricStatePT(double p, double T)
+{
+    const int region = RegionPT(p, T);
+    if (region == 0 || region == 3)
+        return StatePT(p, T);
+    const TGibbsRegion& r = region == 1 ? kGibbs1 : region == 2 ? kGibbs2 : kGibbs5;
+    const TCaloric c = r.Caloric(p, T);
+    TState st;
+    st.P = p;
+    st.T = T;
+    st.H = c.H;
+    st.S = c.S;
+    st.Cp = c.Cp;
+    st.X = region == 1 ? 0.0 : 1.0;
+    st.Region = region;
+    return st;
+}
+
+TState CaloricStatePH(double p, double h)
+{
+    return StateBy(p, h, TBy::H, false);
+}
+
+TState CaloricStatePS(double p, double s)
+{
+    return StateBy(p, s, TBy::S, false);
 }
 
 TState SaturatedLiquid(double T)

@@ -20,6 +20,12 @@ TState StatePT(double p, double T);
 TState StatePH(double p, double h);
 TState StatePS(double p, double s);
 
+// The same, quicker where only T, h, s, cp and the dryness are wanted: in
+// regions 1, 2 and 5 V, Cv, W and KappaT are left at zero.
+TState CaloricStatePT(double p, double T);
+TState CaloricStatePH(double p, double h);
+TState CaloricStatePS(double p, double s);
+
 // Saturated liquid and vapour at T (273.15 … 647.096 K).
 TState SaturatedLiquid(double T);
 TState SaturatedVapour(double T);

@@ -59,6 +59,9 @@ struct TTermSums {
 };
 TTermSums SumTermsWithDerivatives(const TTermSet& set, double x, double y);
 
+// Only G, Gy and Gyy, for the caloric properties h, s and cp alone.
+TTermSums SumTermsCaloric(const TTermSet& set, double x, double y);
+
 // One subregion of the region 3 backward equations v(p, T):
 // v = v*·(Σ n·((π − a)^c)^I·((θ − b)^d)^J)^e, or v*·exp(Σ …) when Exp is set.
 struct TSubregion3 {

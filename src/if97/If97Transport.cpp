@@ -75,9 +75,15 @@ double Viscosity(double rho, double T)
     const double mu0 = 100.0 * std::sqrt(tr) / den;
     const double x = 1.0 / tr - 1.0;
     const double y = d - 1.0;
+    double px[6] = {1.0};
+    double py[7] = {1.0};
+    for (int i = 1; i < 6; ++i)
+        px[i] = px[i - 1] * x;
+    for (int j = 1; j < 7; ++j)
+        py[j] = py[j - 1] * y;
     double sum = 0.0;
     for (const TTransportTerm& t : kMu1)
-        sum += t.n * std::pow(x, t.I) * std::pow(y, t.J);
+        sum += t.n * px[t.I] * py[t.J];
     return mu0 * std::exp(d * sum) * 1e-6;
 }
 

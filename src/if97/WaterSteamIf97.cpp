@@ -95,17 +95,17 @@ double SaturatedSteamEntropy(double t)
 
 double EnthalpyPT(double p, double t)
 {
-    return AtPT(p, t).H;
+    return CaloricStatePT(MPa(p), t + kKelvin).H;
 }
 
 double TemperaturePH(double p, double h)
 {
-    return AtPH(p, h).T - kKelvin;
+    return CaloricStatePH(MPa(p), h).T - kKelvin;
 }
 
 double EntropyPH(double p, double h)
 {
-    return AtPH(p, h).S;
+    return CaloricStatePH(MPa(p), h).S;
 }
 
 double VolumePH(double p, double h)
@@ -115,7 +115,7 @@ double VolumePH(double p, double h)
 
 double DrynessPH(double p, double h)
 {
-    return AtPH(p, h).X;
+    return CaloricStatePH(MPa(p), h).X;
 }
 
 double DrynessPV(double p, double v)
@@ -134,7 +134,7 @@ double DrynessPV(double p, double v)
 
 double EnthalpyPS(double p, double s)
 {
-    return StatePS(MPa(p), s).H;
+    return CaloricStatePS(MPa(p), s).H;
 }
 
 double AdiabaticHeatDrop(double P0, double h0, double Pk)
@@ -144,7 +144,7 @@ double AdiabaticHeatDrop(double P0, double h0, double Pk)
 
 double HeatCapacityPT(double p, double t)
 {
-    return AtPT(p, t).Cp;
+    return CaloricStatePT(MPa(p), t + kKelvin).Cp;
 }
 
 double ThermalConductivityPT(double p, double t)

@@ -108,7 +108,7 @@ TEST(If97State, WetSteamLiesBetweenTheSaturatedStates)
         const double T = SaturationTemperatureMPa(p);
         const TState l = SaturatedLiquid(T);
         const TState v = SaturatedVapour(T);
-        for (double x : {0.0, 0.25, 0.5, 1.0}) {
+        for (double x : {1e-6, 0.25, 0.5, 1.0 - 1e-6}) {
             const TState byH = StatePH(p, l.H + x * (v.H - l.H));
             EXPECT_EQ(byH.Region, 4);
             EXPECT_NEAR(byH.X, x, 1e-9);
