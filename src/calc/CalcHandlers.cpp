@@ -9,3 +9,8 @@ TCalcHandler CalcHandlerOfSheet(int n)
     };
     return n >= 1 && n <= 8 ? handlers[n] : nullptr;
 }
+
+bool IsWaterSteamSheet(int n)
+{
+    return n >= 1 && n <= 8 && n != 4 && n != 5;
+}
