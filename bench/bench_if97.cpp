@@ -32,6 +32,12 @@ const bool registered = [] {
     Add("StatePT/region3", [](double p, double T) { return StatePT(p, T).H; }, 25.0, 650.0);
     Add("StatePT/region3-near-critical", [](double p, double T) { return StatePT(p, T).H; }, 22.1, 647.2);
     Add("StatePT/region5", [](double p, double T) { return StatePT(p, T).H; }, 30.0, 1500.0);
+    // T alone from (p, h) and (p, s), Newton-refined: the inverse functions.
+    Add("TemperatureOfPH/region1", [](double p, double h) { return CaloricStatePH(p, h).T; }, 3.0, 500.0);
+    Add("TemperatureOfPH/region2", [](double p, double h) { return CaloricStatePH(p, h).T; }, 3.0, 3000.0);
+    Add("TemperatureOfPS/region1", [](double p, double s) { return CaloricStatePS(p, s).T; }, 3.0, 0.5);
+    Add("TemperatureOfPS/region2", [](double p, double s) { return CaloricStatePS(p, s).T; }, 0.1, 7.5);
+    // Every property of the state.
     Add("StatePH/region1", [](double p, double h) { return StatePH(p, h).T; }, 3.0, 500.0);
     Add("StatePH/region2", [](double p, double h) { return StatePH(p, h).T; }, 3.0, 3000.0);
     Add("StatePH/region3", [](double p, double h) { return StatePH(p, h).T; }, 50.0, 2000.0);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace If97 {
 namespace {
@@ -76,13 +77,21 @@ constexpr TGibbsRegion kGibbs1{Region1, Region1Caloric, 1};
 constexpr TGibbsRegion kGibbs2{Region2, Region2Caloric, 2};
 constexpr TGibbsRegion kGibbs5{Region5, Region5Caloric, 5};
 
-TState NewtonT(const TGibbsRegion& region, double p, double T, double target, TBy by, bool full)
+struct TNewtonResult {
+    TState State;
+    bool Converged;
+};
+
+// Gives up as soon as T leaves [lo, hi].
+TNewtonResult NewtonT(const TGibbsRegion& region, double p, double T, double target, TBy by, bool full,
+                      double lo = 0.0, double hi = std::numeric_limits<double>::infinity())
 {
     // Started from a backward equation (some 1e-5 off), one step leaves an
     // error of order 1e-10 and the next of order 1e-20: a step below 1e-9·T
     // is taken as the last, and h, s follow it to first order (exact to
     // that error) instead of evaluating the equation once more.
     TCaloric c = region.Caloric(p, T);
+    bool converged = false;
     for (int i = 0; i < kMaxNewtonSteps; ++i) {
         const double f = Quantity(c, by) - target;
         const double slope = by == TBy::H ? c.Cp : c.Cp / T;
@@ -93,13 +102,16 @@ TState NewtonT(const TGibbsRegion& region, double p, double T, double target, TB
             c.H -= step * c.Cp;
             c.S -= step * c.Cp / T;
             T -= step;
+            converged = true;
             break;
         }
         T -= step;
+        if (!(T >= lo && T <= hi))
+            break;
         c = region.Caloric(p, T);
     }
     if (full)
-        return region.Full(p, T);
+        return {region.Full(p, T), converged};
     TState st;
     st.P = p;
     st.T = T;
@@ -107,7 +119,7 @@ TState NewtonT(const TGibbsRegion& region, double p, double T, double target, TB
     st.S = c.S;
     st.Cp = c.Cp;
     st.Region = region.Region;
-    return st;
+    return {st, converged};
 }
 
 // Region 3 by (p, h) or (p, s): Newton on (ρ, T) from the backward values.
@@ -167,7 +179,7 @@ TState GasBy(double p, double target, TBy by, bool full)
     const TCaloric at25 = surelyRegion2 ? TCaloric{} : Region2Caloric(p, kT25);
     if (surelyRegion2 || target <= Quantity(at25, by)) {
         const double T0 = by == TBy::H ? Region2TemperaturePH(p, target) : Region2TemperaturePS(p, target);
-        TState st = NewtonT(kGibbs2, p, std::min(T0, kT25), target, by, full);
+        TState st = NewtonT(kGibbs2, p, std::min(T0, kT25), target, by, full).State;
         st.X = 1.0;
         return Checked(st);
     }
@@ -176,7 +188,7 @@ TState GasBy(double p, double target, TBy by, bool full)
     // No backward equations for region 5: start from a constant cp.
     const double T5 = by == TBy::H ? kT25 + (target - at25.H) / at25.Cp
                                    : kT25 * std::exp((target - at25.S) / at25.Cp);
-    TState st = NewtonT(kGibbs5, p, std::min(T5, kTMax), target, by, full);
+    TState st = NewtonT(kGibbs5, p, std::min(T5, kTMax), target, by, full).State;
     st.X = 1.0;
     return Checked(st);
 }
@@ -184,9 +196,36 @@ TState GasBy(double p, double target, TBy by, bool full)
 TState LiquidBy(double p, double target, TBy by, bool full)
 {
     const double T0 = by == TBy::H ? Region1TemperaturePH(p, target) : Region1TemperaturePS(p, target);
-    TState st = NewtonT(kGibbs1, p, T0, target, by, full);
+    TState st = NewtonT(kGibbs1, p, T0, target, by, full).State;
     st.X = 0.0;
     return Checked(st);
+}
+
+// Most states asked for are plainly superheated steam or compressed water.
+// The backward equation alone then puts them well to one side of the
+// saturation line, and Newton's result proves it: h and s rise with T in
+// each region, so a converged T on that side of Ts is the state the general
+// search would find, without evaluating the saturated states first.
+std::optional<TState> ClearlySinglePhase(double p, double ts, double target, TBy by, bool full)
+{
+    const double T2 = by == TBy::H ? Region2TemperaturePH(p, target) : Region2TemperaturePS(p, target);
+    if (T2 > ts + 1.0 && T2 < kT25 - 20.0) {
+        TNewtonResult r = NewtonT(kGibbs2, p, T2, target, by, full, ts - 10.0, kT25 + 10.0);
+        if (r.Converged && r.State.T >= ts && r.State.T <= kT25) {
+            r.State.X = 1.0;
+            return r.State;
+        }
+        return std::nullopt;
+    }
+    const double T1 = by == TBy::H ? Region1TemperaturePH(p, target) : Region1TemperaturePS(p, target);
+    if (T1 < ts - 1.0 && T1 > kTMin) {
+        TNewtonResult r = NewtonT(kGibbs1, p, T1, target, by, full, kTMin - 10.0, ts + 10.0);
+        if (r.Converged && r.State.T <= ts && r.State.T >= kTMin) {
+            r.State.X = 0.0;
+            return r.State;
+        }
+    }
+    return std::nullopt;
 }
 
 TState StateBy(double p, double target, TBy by, bool full)
@@ -195,6 +234,8 @@ TState StateBy(double p, double target, TBy by, bool full)
         return Invalid();
     if (p < kPs13) {
         const double ts = SaturationTemperatureMPa(p);
+        if (const std::optional<TState> st = ClearlySinglePhase(p, ts, target, by, full))
+            return *st;
         const double vapour = Quantity(Region2Caloric(p, ts), by);
         if (target > vapour)
             return GasBy(p, target, by, full);
