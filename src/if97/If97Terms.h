@@ -39,8 +39,8 @@ constexpr TTermSet MakeTermSet(const TTerm (&terms)[N])
     return MakeTermSet(std::span<const TTerm>(terms));
 }
 
-// The widest exponent range of any table (−41 … 58 would not fit; no single
-// table spans more than 60 powers).
+// Powers are built from x^0 out to each table's largest |exponent|, which
+// is 58 at most (region 2).
 inline constexpr int kMaxPowerRange = 64;
 
 // out[k − lo] = x^k for lo ≤ k ≤ hi (lo ≤ 0 ≤ hi is not required).
