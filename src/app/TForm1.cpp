@@ -186,7 +186,7 @@ void TForm1::HighlightShownNode()
 void TForm1::Recalculate()
 {
     if (const TCalcHandler handler = CalcHandlerOfSheet(SheetOfNode(FCurrentNodeIndex)))
-        handler(XLSheet(SheetOfNode(FCurrentNodeIndex)), ClassicFormulation());
+        handler(XLSheet(SheetOfNode(FCurrentNodeIndex)));
 }
 
 void TForm1::RAVazo1EditModeChanged()

@@ -27,6 +27,9 @@ void XLSheet8StylerChanged(TXLSheet& sheet, TFormulation f = ClassicFormulation(
 // of formulation).
 bool IsWaterSteamSheet(int n);
 
-// The handler of calculation sheet n (1 … 8), or null for other numbers.
-using TCalcHandler = void (*)(TXLSheet&, TFormulation);
+// The handler of calculation sheet n (1 … 8), or null for other numbers:
+// with the classic formulation, or taking the formulation to use.
+using TCalcHandler = void (*)(TXLSheet&);
+using TFormulationHandler = void (*)(TXLSheet&, TFormulation);
 TCalcHandler CalcHandlerOfSheet(int n);
+TFormulationHandler FormulationHandlerOfSheet(int n);

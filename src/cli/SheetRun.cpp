@@ -68,7 +68,7 @@ void TSheetRun::Apply(const TSheetEdit& edit)
 
 TSheetReport TSheetRun::Run(const TWaterSteamFormulation& formulation)
 {
-    CalcHandlerOfSheet(FNumber)(*FSheet, formulation);
+    FormulationHandlerOfSheet(FNumber)(*FSheet, formulation);
     TSheetReport report{FNumber, {}, std::nullopt};
     for (int row = 0; row < FSheet->GetRowCount(); ++row)
         report.Rows.push_back(

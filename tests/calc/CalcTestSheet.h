@@ -35,7 +35,7 @@ public:
     }
     TCalcTestSheet& Run(TFormulation f = ClassicFormulation())
     {
-        CalcHandlerOfSheet(FNumber)(Sheet, f);
+        FormulationHandlerOfSheet(FNumber)(Sheet, f);
         return *this;
     }
     QString Text(int row) { return Sheet.GetCell(1, row)->GetValue().ToString(); }
