@@ -206,26 +206,44 @@ TState LiquidBy(double p, double target, TBy by, bool full)
 // saturation line, and Newton's result proves it: h and s rise with T in
 // each region, so a converged T on that side of Ts is the state the general
 // search would find, without evaluating the saturated states first.
-std::optional<TState> ClearlySinglePhase(double p, double ts, double target, TBy by, bool full)
+std::optional<TState> ClearlyGas(double p, double ts, double target, TBy by, bool full)
 {
     const double T2 = by == TBy::H ? Region2TemperaturePH(p, target) : Region2TemperaturePS(p, target);
-    if (T2 > ts + 1.0 && T2 < kT25 - 20.0) {
-        TNewtonResult r = NewtonT(kGibbs2, p, T2, target, by, full, ts - 10.0, kT25 + 10.0);
-        if (r.Converged && r.State.T >= ts && r.State.T <= kT25) {
-            r.State.X = 1.0;
-            return r.State;
-        }
+    if (!(T2 > ts + 1.0 && T2 < kT25 - 20.0))
         return std::nullopt;
-    }
+    TNewtonResult r = NewtonT(kGibbs2, p, T2, target, by, full, ts - 10.0, kT25 + 10.0);
+    if (!(r.Converged && r.State.T >= ts && r.State.T <= kT25))
+        return std::nullopt;
+    r.State.X = 1.0;
+    return r.State;
+}
+
+std::optional<TState> ClearlyLiquid(double p, double ts, double target, TBy by, bool full)
+{
     const double T1 = by == TBy::H ? Region1TemperaturePH(p, target) : Region1TemperaturePS(p, target);
-    if (T1 < ts - 1.0 && T1 > kTMin) {
-        TNewtonResult r = NewtonT(kGibbs1, p, T1, target, by, full, kTMin - 10.0, ts + 10.0);
-        if (r.Converged && r.State.T <= ts && r.State.T >= kTMin) {
-            r.State.X = 0.0;
-            return r.State;
-        }
+    if (!(T1 < ts - 1.0 && T1 > kTMin))
+        return std::nullopt;
+    TNewtonResult r = NewtonT(kGibbs1, p, T1, target, by, full, kTMin - 10.0, ts + 10.0);
+    if (!(r.Converged && r.State.T <= ts && r.State.T >= kTMin))
+        return std::nullopt;
+    r.State.X = 0.0;
+    return r.State;
+}
+
+std::optional<TState> ClearlySinglePhase(double p, double ts, double target, TBy by, bool full)
+{
+    // Below 16.5 MPa saturated water has h < 1700 kJ/kg and s < 3.8 kJ/(kg·K)
+    // and saturated steam h > 2400 and s > 5.2: the midway value picks the
+    // likelier side to try first.
+    const bool waterFirst = by == TBy::H ? target < 2000.0 : target < 4.5;
+    if (waterFirst) {
+        if (std::optional<TState> st = ClearlyLiquid(p, ts, target, by, full))
+            return st;
+        return ClearlyGas(p, ts, target, by, full);
     }
-    return std::nullopt;
+    if (std::optional<TState> st = ClearlyGas(p, ts, target, by, full))
+        return st;
+    return ClearlyLiquid(p, ts, target, by, full);
 }
 
 TState StateBy(double p, double target, TBy by, bool full)
