@@ -54,6 +54,9 @@ bench: deps $(BUILD_BENCH)/build.ninja
 	@for b in $(BUILD_BENCH)/bench/bench_*; do echo "== $$b"; \
 	  CALORIX_BENCH_SUMMARY=$(BUILD_BENCH)/bench-summary.txt $$b --benchmark_min_time=0.1 \
 	    --benchmark_repetitions=$(BENCH_REPETITIONS) --benchmark_report_aggregates_only=false || exit 1; done
+	@for py in /usr/bin/python3 python3; do \
+	  if $$py -c 'import iapws' 2>/dev/null; then echo "== python3-iapws, the same IF97 evaluations"; $$py bench/if97_python.py; break; fi; \
+	done
 	@echo "== $(BUILD_BENCH)/bench-summary.txt"; cat $(BUILD_BENCH)/bench-summary.txt
 
 $(BUILD_FUZZ)/build.ninja:

@@ -56,12 +56,12 @@ constexpr TGasRow FlueGasRows[] = {
 
 } // namespace
 
-void XLSheet4StylerChanged(TXLSheet& sheet)
+void XLSheet4StylerChanged(TXLSheet& sheet, TFormulation)
 {
     RunGasSheet(4, sheet, AirRows);
 }
 
-void XLSheet5StylerChanged(TXLSheet& sheet)
+void XLSheet5StylerChanged(TXLSheet& sheet, TFormulation)
 {
     RunGasSheet(5, sheet, FlueGasRows);
 }

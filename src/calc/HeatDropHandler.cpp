@@ -6,7 +6,6 @@
 
 #include "calc/CalcSheet.h"
 #include "calc/InputRanges.h"
-#include "props/StateFunctions.h"
 
 #include <array>
 #include <cmath>
@@ -37,14 +36,14 @@ constexpr std::array<TRowInfo, QuantityCount> Rows = {{
 constexpr int MaxBisectionSteps = 1000;
 constexpr float Tolerance = 0.001f; // percent of the given heat drop
 
-float HeatDrop(const std::array<float, QuantityCount>& v)
+float HeatDrop(TFormulation f, const std::array<float, QuantityCount>& v)
 {
-    return AdiabaticHeatDrop(v[qP0], v[qH0], v[qPk]);
+    return f.AdiabaticHeatDrop(v[qP0], v[qH0], v[qPk]);
 }
 
 // Finds the sought quantity u (P0, h0 or Pk) whose heat drop matches the
 // given one within the tolerance; none when 1000 steps do not reach it.
-std::optional<float> Bisect(std::array<float, QuantityCount> v, int u)
+std::optional<float> Bisect(TFormulation f, std::array<float, QuantityCount> v, int u)
 {
     float lo = 0, hi = 0;
     switch (u) {
@@ -56,7 +55,7 @@ std::optional<float> Bisect(std::array<float, QuantityCount> v, int u)
     for (int step = 1; step <= MaxBisectionSteps; ++step) {
         const float mid = static_cast<float>((static_cast<double>(lo) + hi) * 0.5);
         v[u] = mid;
-        const float h = HeatDrop(v);
+        const float h = HeatDrop(f, v);
         const float err = static_cast<float>(std::fabs((static_cast<double>(h) - target) / target * 100));
         if (err < Tolerance)
             return mid;
@@ -76,7 +75,7 @@ std::optional<float> Bisect(std::array<float, QuantityCount> v, int u)
 
 } // namespace
 
-void XLSheet3StylerChanged(TXLSheet& sheet)
+void XLSheet3StylerChanged(TXLSheet& sheet, TFormulation f)
 {
     TCalcSheet s(sheet);
     const int u = s.SelectedIndex(ChoiceCol, ChoiceRow);
@@ -98,8 +97,8 @@ void XLSheet3StylerChanged(TXLSheet& sheet)
 
     if (!invalid) {
         if (u == qDrop) {
-            v[qDrop] = HeatDrop(v);
-        } else if (const std::optional<float> found = Bisect(v, u)) {
+            v[qDrop] = HeatDrop(f, v);
+        } else if (const std::optional<float> found = Bisect(f, v, u)) {
             v[u] = *found;
         } else {
             invalid = true;

@@ -5,7 +5,8 @@
 
 #include "calc/CalcSheet.h"
 #include "calc/InputRanges.h"
-#include "props/SaturationLine.h"
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -14,14 +15,14 @@ namespace {
 constexpr int InputRow = 1;
 
 // Rows 6 … 8 (steam) and 10 … 12 (water) at the saturation temperature t.
-void WriteSaturatedProperties(TCalcSheet& s, float t)
+void WriteSaturatedProperties(TCalcSheet& s, TFormulation f, float t)
 {
-    s.WriteResult(6, TUnitList::Enthalpy, SaturatedSteamEnthalpy(t), u"0.##"_s);
-    s.WriteResult(7, TUnitList::Entropy, SaturatedSteamEntropy(t), u"0.###"_s);
-    s.WriteResult(8, TUnitList::SpecificVolume, SaturatedSteamVolume(t), u"0.######"_s);
-    s.WriteResult(10, TUnitList::Enthalpy, SaturatedWaterEnthalpy(t), u"0.##"_s);
-    s.WriteResult(11, TUnitList::Entropy, SaturatedWaterEntropy(t), u"0.###"_s);
-    s.WriteResult(12, TUnitList::SpecificVolume, SaturatedWaterVolume(t), u"0.######"_s);
+    s.WriteResult(6, TUnitList::Enthalpy, f.SaturatedSteamEnthalpy(t), u"0.##"_s);
+    s.WriteResult(7, TUnitList::Entropy, f.SaturatedSteamEntropy(t), u"0.###"_s);
+    s.WriteResult(8, TUnitList::SpecificVolume, f.SaturatedSteamVolume(t), u"0.######"_s);
+    s.WriteResult(10, TUnitList::Enthalpy, f.SaturatedWaterEnthalpy(t), u"0.##"_s);
+    s.WriteResult(11, TUnitList::Entropy, f.SaturatedWaterEntropy(t), u"0.###"_s);
+    s.WriteResult(12, TUnitList::SpecificVolume, f.SaturatedWaterVolume(t), u"0.######"_s);
 }
 
 void ClearSaturationResults(TCalcSheet& s)
@@ -31,7 +32,7 @@ void ClearSaturationResults(TCalcSheet& s)
 
 } // namespace
 
-void XLSheet2StylerChanged(TXLSheet& sheet)
+void XLSheet2StylerChanged(TXLSheet& sheet, TFormulation f)
 {
     TCalcSheet s(sheet);
     const std::optional<float> p = s.ReadInput(InputRow, TUnitList::Pressure);
@@ -39,13 +40,17 @@ void XLSheet2StylerChanged(TXLSheet& sheet)
         ClearSaturationResults(s);
         return;
     }
-    const float ts = SaturationTemperature(*p);
+    const float ts = f.SaturationTemperature(*p);
+    if (std::isnan(ts)) { // beyond the critical point of this formulation
+        ClearSaturationResults(s);
+        return;
+    }
     s.WriteResult(3, TUnitList::Pressure, *p, u"0.##"_s);
     s.WriteResult(4, TUnitList::Temperature, ts, u"0.##"_s);
-    WriteSaturatedProperties(s, ts);
+    WriteSaturatedProperties(s, f, ts);
 }
 
-void XLSheet8StylerChanged(TXLSheet& sheet)
+void XLSheet8StylerChanged(TXLSheet& sheet, TFormulation f)
 {
     TCalcSheet s(sheet);
     const std::optional<float> t = s.ReadInput(InputRow, TUnitList::Temperature);
@@ -53,7 +58,12 @@ void XLSheet8StylerChanged(TXLSheet& sheet)
         ClearSaturationResults(s);
         return;
     }
-    s.WriteResult(3, TUnitList::Pressure, SaturationPressure(*t), u"0.##"_s);
+    const float ps = f.SaturationPressure(*t);
+    if (std::isnan(ps)) {
+        ClearSaturationResults(s);
+        return;
+    }
+    s.WriteResult(3, TUnitList::Pressure, ps, u"0.##"_s);
     s.WriteResult(4, TUnitList::Temperature, *t, u"0.##"_s);
-    WriteSaturatedProperties(s, *t);
+    WriteSaturatedProperties(s, f, *t);
 }

@@ -5,8 +5,8 @@
 
 #include "calc/CalcSheet.h"
 #include "calc/InputRanges.h"
-#include "props/StateFunctions.h"
-#include "props/TransportProperties.h"
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -39,24 +39,29 @@ void WriteState(TCalcSheet& out, float x)
     }
 }
 
-void WriteResults(TCalcSheet& out, const TStatePoint& sp)
-{
-    out.WriteResult(4, TUnitList::Temperature, sp.t, u".##"_s);
-    out.WriteResult(5, TUnitList::Enthalpy, sp.h, u"0.##"_s);
-    out.WriteResult(6, TUnitList::Entropy, sp.s, u"0.####"_s);
-    out.WriteResult(7, TUnitList::SpecificVolume, VolumePH(sp.p, sp.h), u"0.######"_s);
-    const float x = DrynessPV(sp.p, VolumePH(sp.p, sp.h));
-    out.WriteResult(8, TUnitList::None, x, u"0.####"_s);
-    WriteState(out, x);
-    out.WriteResult(9, TUnitList::SpecificHeat, HeatCapacityPT(sp.p, sp.t), u"0.####"_s);
-    out.WriteResult(10, TUnitList::ThermalConductivity, ThermalConductivityPT(sp.p, sp.t), u"0.####"_s);
-    out.WriteResult(11, TUnitList::SquareMetresPerSecond, KinematicViscosityPT(sp.p, sp.t), u"0.### E+"_s);
-    out.WriteResult(12, TUnitList::None, PrandtlPT(sp.p, sp.t), u"0.###"_s);
-}
-
 void ClearResults(TCalcSheet& out)
 {
     out.ClearRows({4, 5, 6, 7, 8, 9, 10, 11, 12, 13});
+}
+
+void WriteResults(TCalcSheet& out, TFormulation f, const TStatePoint& sp)
+{
+    // A formulation with a bounded range gives no numbers outside it.
+    if (!std::isfinite(sp.t) || !std::isfinite(sp.h) || !std::isfinite(sp.s)) {
+        ClearResults(out);
+        return;
+    }
+    out.WriteResult(4, TUnitList::Temperature, sp.t, u".##"_s);
+    out.WriteResult(5, TUnitList::Enthalpy, sp.h, u"0.##"_s);
+    out.WriteResult(6, TUnitList::Entropy, sp.s, u"0.####"_s);
+    out.WriteResult(7, TUnitList::SpecificVolume, f.VolumePH(sp.p, sp.h), u"0.######"_s);
+    const float x = f.DrynessPV(sp.p, f.VolumePH(sp.p, sp.h));
+    out.WriteResult(8, TUnitList::None, x, u"0.####"_s);
+    WriteState(out, x);
+    out.WriteResult(9, TUnitList::SpecificHeat, f.HeatCapacityPT(sp.p, sp.t), u"0.####"_s);
+    out.WriteResult(10, TUnitList::ThermalConductivity, f.ThermalConductivityPT(sp.p, sp.t), u"0.####"_s);
+    out.WriteResult(11, TUnitList::SquareMetresPerSecond, f.KinematicViscosityPT(sp.p, sp.t), u"0.### E+"_s);
+    out.WriteResult(12, TUnitList::None, f.PrandtlPT(sp.p, sp.t), u"0.###"_s);
 }
 
 // Reads p and the second input of sheet n (each in its own guard) and
@@ -76,31 +81,31 @@ bool ReadInputs(int n, TCalcSheet& s, TUnitList secondList, float& p, float& sec
 
 } // namespace
 
-void XLSheet1StylerChanged(TXLSheet& sheet)
+void XLSheet1StylerChanged(TXLSheet& sheet, TFormulation f)
 {
     TCalcSheet s(sheet);
     float p = 0, t = 0;
     if (!ReadInputs(1, s, TUnitList::Temperature, p, t))
         return;
-    const float h = EnthalpyPT(p, t);
-    WriteResults(s, {p, t, h, EntropyPH(p, h)});
+    const float h = f.EnthalpyPT(p, t);
+    WriteResults(s, f, {p, t, h, f.EntropyPH(p, h)});
 }
 
-void XLSheet6StylerChanged(TXLSheet& sheet)
+void XLSheet6StylerChanged(TXLSheet& sheet, TFormulation f)
 {
     TCalcSheet s(sheet);
     float p = 0, h = 0;
     if (!ReadInputs(6, s, TUnitList::Enthalpy, p, h))
         return;
-    WriteResults(s, {p, TemperaturePH(p, h), h, EntropyPH(p, h)});
+    WriteResults(s, f, {p, f.TemperaturePH(p, h), h, f.EntropyPH(p, h)});
 }
 
-void XLSheet7StylerChanged(TXLSheet& sheet)
+void XLSheet7StylerChanged(TXLSheet& sheet, TFormulation f)
 {
     TCalcSheet s(sheet);
     float p = 0, entropy = 0;
     if (!ReadInputs(7, s, TUnitList::Entropy, p, entropy))
         return;
-    const float h = EnthalpyPS(p, entropy);
-    WriteResults(s, {p, TemperaturePH(p, h), h, entropy});
+    const float h = f.EnthalpyPS(p, entropy);
+    WriteResults(s, f, {p, f.TemperaturePH(p, h), h, entropy});
 }

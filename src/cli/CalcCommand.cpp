@@ -1,8 +1,10 @@
 #include "cli/CalcCommand.h"
 
+#include "calc/CalcHandlers.h"
 #include "calc/InputRanges.h"
 #include "cli/CalcReport.h"
 #include "cli/CliError.h"
+#include "cli/CliFormulation.h"
 #include "cli/CliPdf.h"
 #include "cli/CliNumbers.h"
 #include "cli/CliOptions.h"
@@ -88,7 +90,8 @@ std::vector<std::string> AllowedOptions(const std::vector<const TCalculation*>& 
     for (const TUnitOption& u : UnitOptions())
         allowed.emplace_back(u.Option);
     for (const TCalcOption& o : CalcOptions())
-        allowed.emplace_back(o.Name);
+        if (CalcOptionApplies(o, rows))
+            allowed.emplace_back(o.Name);
     return allowed;
 }
 
@@ -107,8 +110,9 @@ TGivenInput ReadInput(const TSheetRow& row, const std::string& text, const std::
 }
 
 // Why the sheet gave no result: the first input outside its range, or the
-// calculation's own reason.
-std::string RejectionMessage(const TCalculation& c, const std::vector<TGivenInput>& inputs)
+// calculation's own reason with the formulation's narrower range.
+std::string RejectionMessage(const TCalculation& c, const std::vector<TGivenInput>& inputs,
+                             const TWaterSteamFormulation& formulation)
 {
     for (const TGivenInput& in : inputs) {
         const TInputRange* range = InputRangeOf(c.Sheet, in.Row->Row);
@@ -121,7 +125,8 @@ std::string RejectionMessage(const TCalculation& c, const std::vector<TGivenInpu
             return "no result: " + said + " is outside " + RangeText(*range, in.Row->Key);
         }
     }
-    return std::string("no result: ") + (*c.NoResult ? c.NoResult : "the calculation gives none for these inputs");
+    return std::string("no result: ") + (*c.NoResult ? c.NoResult : "the calculation gives none for these inputs")
+           + FormulationRangeNote(formulation);
 }
 
 bool Rejected(const TSheetLayout& layout, const TSheetReport& report, const TSheetRow* sought)
@@ -139,12 +144,19 @@ bool Rejected(const TSheetLayout& layout, const TSheetReport& report, const TShe
 const std::vector<TCalcOption>& CalcOptions()
 {
     static const std::vector<TCalcOption> options = {
-        {"--decimal", ", | .", "the output's decimal separator (default: the system's)"},
-        {"--json", nullptr, "one JSON object instead of the table"},
-        {"--pdf", "FILE", "also print the calculated sheet into a PDF file"},
-        {"--help", nullptr, "this text (also -h)"},
+        {"--decimal", ", | .", "the output's decimal separator (default: the system's)", false},
+        {"--json", nullptr, "one JSON object instead of the table", false},
+        {"--pdf", "FILE", "also print the calculated sheet into a PDF file", false},
+        {"--formulation", "classic | if97", "the water-and-steam formulation (default: classic)", true},
+        {"--help", nullptr, "this text (also -h)", false},
     };
     return options;
+}
+
+bool CalcOptionApplies(const TCalcOption& option, const std::vector<const TCalculation*>& rows)
+{
+    return !option.WaterSteamOnly
+           || std::any_of(rows.begin(), rows.end(), [](const TCalculation* c) { return IsWaterSteamSheet(c->Sheet); });
 }
 
 int RunCalculationCommand(const std::string& command, const std::vector<std::string>& args, std::ostream& out)
@@ -184,13 +196,14 @@ int RunCalculationCommand(const std::string& command, const std::vector<std::str
         run.Apply({2, in.Row->Row, std::nullopt, in.Unit});
         run.Apply({1, in.Row->Row, QString(in.Value.Number).replace(u'.', decimal), std::nullopt});
     }
-    TSheetReport report = run.Run();
+    const TWaterSteamFormulation& formulation = FormulationOption(options);
+    TSheetReport report = run.Run(formulation);
     if (const std::optional<std::string> pdf = options.Value("--pdf"))
         WriteSheetPdf(run.Sheet(), c.Sheet, *pdf);
 
     std::string error;
     if (Rejected(layout, report, outcome.Sought))
-        error = RejectionMessage(c, outcome.Inputs);
+        error = RejectionMessage(c, outcome.Inputs, formulation);
     else
         outcome.Report = std::move(report);
     if (options.Has("--json"))

@@ -6,6 +6,8 @@
 // on standard error and exit with status 1.
 #pragma once
 
+#include "cli/Calculations.h"
+
 #include <ostream>
 #include <string>
 #include <vector>
@@ -18,11 +20,16 @@ int RunCalculationCommand(const std::string& command, const std::vector<std::str
 // options, the JSON keys of its rows, an example and the exit statuses.
 void WriteCalculationHelp(const std::string& command, std::ostream& out);
 
-// The options every calculation command takes besides its inputs and unit
-// options, with their help lines.
+// The options the calculation commands take besides their inputs and unit
+// options, with their help lines; some only where water and steam are
+// computed.
 struct TCalcOption {
     const char* Name;  // "--decimal"
     const char* Value; // "', | .'", or null for a flag
     const char* Help;
+    bool WaterSteamOnly;
 };
 const std::vector<TCalcOption>& CalcOptions();
+
+// Whether the option applies to a calculation of the given rows.
+bool CalcOptionApplies(const TCalcOption& option, const std::vector<const TCalculation*>& rows);

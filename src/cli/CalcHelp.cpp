@@ -76,12 +76,18 @@ void WriteUnits(const std::vector<const TCalculation*>& rows, std::ostream& out)
     out << '\n';
 }
 
-void WriteOptions(std::ostream& out)
+void WriteOptions(const std::vector<const TCalculation*>& rows, std::ostream& out)
 {
     out << "Options:\n";
     for (const TCalcOption& o : CalcOptions()) {
+        if (!CalcOptionApplies(o, rows))
+            continue;
         const std::string name = std::string(o.Name) + (o.Value ? std::string(" ") + o.Value : std::string());
-        out << "  " << std::left << std::setw(OptionWidth) << name << o.Help << '\n';
+        // A name too long for its column puts the help on the next line.
+        if (name.size() >= OptionWidth)
+            out << "  " << name << '\n' << std::string(OptionWidth + 2, ' ') << o.Help << '\n';
+        else
+            out << "  " << std::left << std::setw(OptionWidth) << name << o.Help << '\n';
     }
     out << '\n';
 }
@@ -114,7 +120,7 @@ void WriteCalculationHelp(const std::string& command, std::ostream& out)
     WriteUsage(command, rows, out);
     WriteInputs(rows, out);
     WriteUnits(rows, out);
-    WriteOptions(out);
+    WriteOptions(rows, out);
     WriteKeys(rows, out);
     out << "Example" << (rows.size() > 1 ? "s" : "") << ":\n";
     for (const TCalculation* c : rows)

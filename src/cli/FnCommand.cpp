@@ -1,6 +1,7 @@
 #include "cli/FnCommand.h"
 
 #include "cli/CliError.h"
+#include "cli/CliFormulation.h"
 #include "cli/CliNumbers.h"
 #include "props/FunctionTable.h"
 #include "props/SolveSecant.h"
@@ -75,6 +76,7 @@ float Evaluate(const std::vector<std::string>& args)
 const char* FnCommandHelp()
 {
     return "Usage: calorix-cli fn NAME ARG...\n"
+           "       calorix-cli fn --formulation if97 NAME ARG...\n"
            "       calorix-cli fn --list\n"
            "Evaluates the property-library function NAME (its exact name) with decimal\n"
            "arguments (\".\" as the separator) in the library's internal units: p bar,\n"
@@ -82,16 +84,26 @@ const char* FnCommandHelp()
            "digits, which read back as the exact 32-bit value. --list shows every\n"
            "function with its arguments and units.\n"
            "SolveSecant takes the name of a two-argument function in place of its\n"
-           "function argument (target, parameter, x0, x1, FUNCTION, tolerance).\n\n"
+           "function argument (target, parameter, x0, x1, FUNCTION, tolerance).\n"
+           "--formulation if97 evaluates the IAPWS-IF97 counterpart of a water-and-steam\n"
+           "function with the same arguments and units, printed with 10 significant\n"
+           "digits; arguments outside IF97's range are rejected.\n\n"
            "Examples:\n"
            "  calorix-cli fn SaturationTemperature 10\n"
            "  calorix-cli fn SolveSecant 200 100 5 350 WaterEnthalpyPT 0.00025\n"
-           "Exit status: 0 the result is printed; 2 usage error (unknown name, wrong\n"
-           "number of arguments, an argument that is not a number).\n";
+           "  calorix-cli fn --formulation if97 EnthalpyPT 40 440\n"
+           "Exit status: 0 the result is printed; 1 arguments outside IF97's range;\n"
+           "2 usage error (unknown name, wrong number of arguments, an argument that\n"
+           "is not a number).\n";
 }
 
-void RunFnCommand(const std::vector<std::string>& args, std::ostream& out)
+void RunFnCommand(const std::vector<std::string>& given, std::ostream& out)
 {
+    std::vector<std::string> args = given;
+    if (&TakeFnFormulation(args) == &If97Formulation()) {
+        RunIf97Function(args, out);
+        return;
+    }
     if (args.empty())
         throw ECliUsage("fn needs a function name (see 'calorix-cli fn --list')");
     if (args[0] == "--list") {

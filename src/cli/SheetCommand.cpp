@@ -1,7 +1,9 @@
 #include "cli/SheetCommand.h"
 
 #include "base/FormatSettings.h"
+#include "calc/CalcHandlers.h"
 #include "cli/CliError.h"
+#include "cli/CliFormulation.h"
 #include "cli/CliNumbers.h"
 #include "cli/CliOptions.h"
 #include "cli/CliPdf.h"
@@ -76,6 +78,9 @@ void WriteSheetCommandHelp(const std::vector<std::string>& args, std::ostream& o
            "                    \"value\", \"text\", \"unit\"}], \"stateColour\"}; \"value\" is the\n"
            "                    text as a number, or null\n"
            "  --pdf FILE        also print the calculated sheet into a PDF file\n"
+           "  --formulation classic | if97\n"
+           "                    water and steam (sheets 1, 2, 3, 6, 7, 8) by the\n"
+           "                    classic correlations (default) or by IAPWS-IF97\n"
            "  --help, -h        this text; with N, also the rows of sheet N\n\n"
            "Sheets: 1 p,t  2 saturation by p  3 heat drop  4 air  5 flue gas\n"
            "        6 p,h  7 p,s  8 saturation by t\n"
@@ -126,11 +131,14 @@ void RunSheetCommand(const std::vector<std::string>& args, std::ostream& out)
         } else if (o.Name == "--index") {
             const TAssignment a = ParseAssignment(o.Name, o.Value, true);
             run.Apply({a.Col, a.Row, std::nullopt, ParseCliInt(a.Value, "--index value")});
+        } else if (o.Name == "--formulation") {
+            if (!IsWaterSteamSheet(n))
+                throw ECliUsage("sheet " + std::to_string(n) + " has one formulation only");
         } else if (o.Name != "--decimal" && o.Name != "--json" && o.Name != "--pdf") {
             throw ECliUsage("sheet: unknown option " + CliQuote(o.Name));
         }
     }
-    const TSheetReport report = run.Run();
+    const TSheetReport report = run.Run(FormulationOption(options));
     if (const std::optional<std::string> pdf = options.Value("--pdf"))
         WriteSheetPdf(run.Sheet(), n, *pdf);
     if (options.Has("--json"))

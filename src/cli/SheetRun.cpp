@@ -56,9 +56,9 @@ void TSheetRun::Apply(const TSheetEdit& edit)
         cell->SetInteger(*edit.Index);
 }
 
-TSheetReport TSheetRun::Run()
+TSheetReport TSheetRun::Run(const TWaterSteamFormulation& formulation)
 {
-    CalcHandlerOfSheet(FNumber)(*FSheet);
+    FormulationHandlerOfSheet(FNumber)(*FSheet, formulation);
     TSheetReport report{FNumber, {}, std::nullopt};
     for (int row = 0; row < FSheet->GetRowCount(); ++row)
         report.Rows.push_back(

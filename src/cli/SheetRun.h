@@ -3,6 +3,7 @@
 // handler run once, and what the sheet then shows, row by row.
 #pragma once
 
+#include "calc/WaterSteamFormulation.h"
 #include "sheet/XLTypes.h"
 
 #include <QJsonValue>
@@ -44,8 +45,9 @@ public:
 
     // Raises ECliUsage for an address outside the sheet.
     void Apply(const TSheetEdit& edit);
-    // Runs the handler and reads back every row.
-    TSheetReport Run();
+    // Runs the handler (water and steam by the given formulation) and reads
+    // back every row.
+    TSheetReport Run(const TWaterSteamFormulation& formulation = ClassicFormulation());
 
     TXLSheet& Sheet() { return *FSheet; }
 

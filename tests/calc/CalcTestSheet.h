@@ -33,9 +33,9 @@ public:
         Sheet.GetCell(1, 1)->SetInteger(index);
         return *this;
     }
-    TCalcTestSheet& Run()
+    TCalcTestSheet& Run(TFormulation f = ClassicFormulation())
     {
-        CalcHandlerOfSheet(FNumber)(Sheet);
+        FormulationHandlerOfSheet(FNumber)(Sheet, f);
         return *this;
     }
     QString Text(int row) { return Sheet.GetCell(1, row)->GetValue().ToString(); }
