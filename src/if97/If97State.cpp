@@ -354,30 +354,30 @@ TState CaloricStatePS(double p, double s)
     return StateBy(p, s, TBy::S, false);
 }
 
-TState SaturatedLiquid(double T)
+// One side of the saturation line at T: regions 1 or 2 below 623.15 K,
+// region 3 on the side asked for above.
+static TState SaturatedSide(double T, TSide side)
 {
     if (!(T >= kTMin && T <= kTc))
         return Invalid();
     const double ps = SaturationPressureK(T);
     if (T <= kT13) {
-        TState st = Region1(ps, T);
-        st.X = 0.0;
+        const bool liquid = side == TSide::Liquid;
+        TState st = liquid ? Region1(ps, T) : Region2(ps, T);
+        st.X = liquid ? 0.0 : 1.0;
         return st;
     }
-    return Region3PT(ps, T, TSide::Liquid);
+    return Region3PT(ps, T, side);
+}
+
+TState SaturatedLiquid(double T)
+{
+    return SaturatedSide(T, TSide::Liquid);
 }
 
 TState SaturatedVapour(double T)
 {
-    if (!(T >= kTMin && T <= kTc))
-        return Invalid();
-    const double ps = SaturationPressureK(T);
-    if (T <= kT13) {
-        TState st = Region2(ps, T);
-        st.X = 1.0;
-        return st;
-    }
-    return Region3PT(ps, T, TSide::Vapour);
+    return SaturatedSide(T, TSide::Vapour);
 }
 
 } // namespace If97
