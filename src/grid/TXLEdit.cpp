@@ -423,7 +423,7 @@ bool TXLEdit::eventFilter(QObject* watched, QEvent* event)
         return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     bool used = false;
-    XLGuardEvent([&] { used = ControlKeyDown(key) || ControlKeyPress(key); });
+    XLGuardEvent([&] { used = (FEditor && FEditor->PreviewKey(key)) || ControlKeyDown(key) || ControlKeyPress(key); });
     return used;
 }
 

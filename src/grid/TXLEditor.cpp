@@ -36,6 +36,32 @@ const TXLEditorFactory* XLFindEditorFactory(const TXLEditClass* editClass)
     return it == Factories().end() ? nullptr : &it->second;
 }
 
+TAlignment XLToAlignment(TXLHorzAlign align)
+{
+    switch (align) {
+    case haRight:
+        return taRightJustify;
+    case haCenter:
+        return taCenter;
+    case haLeft:
+        break;
+    }
+    return taLeftJustify;
+}
+
+TXLHorzAlign XLToHorzAlign(TAlignment align)
+{
+    switch (align) {
+    case taRightJustify:
+        return haRight;
+    case taCenter:
+        return haCenter;
+    case taLeftJustify:
+        break;
+    }
+    return haLeft;
+}
+
 int XLCalcTextHeight(const QWidget& control, int indent, TXLHorzAlign alignment, const QString& text)
 {
     QRect bounds(0, 0, control.width(), 10240);

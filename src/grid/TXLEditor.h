@@ -8,6 +8,7 @@
 // (XLRegisterEditor) and belong to their host as Qt children.
 #pragma once
 
+#include "controls/GSTypes.h"
 #include "grid/XLGridTypes.h"
 #include "sheet/TXLCellClass.h"
 #include "sheet/XLPacked.h"
@@ -75,6 +76,15 @@ public:
         return false;
     }
 
+    // A key of the working control, offered before the host's own key
+    // handling (which leaves the cell on the arrows while entering); true
+    // when the editor used it.
+    virtual bool PreviewKey(QKeyEvent* event)
+    {
+        (void)event;
+        return false;
+    }
+
     // Entering: the whole content is selected, so that the first typed key
     // replaces it.
     virtual void SelectAllText() {}
@@ -101,6 +111,10 @@ const TXLEditorFactory* XLFindEditorFactory(const TXLEditClass* editClass);
 // Attaches the grid's own editors (the pick list of text cells and the
 // closed list of choices); the grid does it when it is made.
 void XLRegisterGridEditors();
+
+// A cell's horizontal alignment as an edit field's, and back.
+TAlignment XLToAlignment(TXLHorzAlign align);
+TXLHorzAlign XLToHorzAlign(TAlignment align);
 
 // CalcTextHeight: the height of text word-wrapped in a control's width (a
 // positive indent narrows it on the side(s) the alignment leaves free), at

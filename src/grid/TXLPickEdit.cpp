@@ -15,19 +15,6 @@
 
 namespace {
 
-TAlignment ToAlignment(TXLHorzAlign align)
-{
-    switch (align) {
-    case haRight:
-        return taRightJustify;
-    case haCenter:
-        return taCenter;
-    case haLeft:
-        break;
-    }
-    return taLeftJustify;
-}
-
 const TXLStrings* ItemsOf(TXLCell& cell)
 {
     return cell.ClassType()->InheritsFrom(TXLCStrings::StaticClass()) ? dynamic_cast<const TXLStrings*>(cell.GetObject())
@@ -100,7 +87,7 @@ void TXLPickEdit::SaveCell(TXLCell& cell)
 
 void TXLPickEdit::Layout(const TXLLayout& layout)
 {
-    FPickList->SetAlign(ToAlignment(layout.HorzAlign));
+    FPickList->SetAlign(XLToAlignment(layout.HorzAlign));
     FPickList->SetIndent(layout.Indent);
 }
 

@@ -2,6 +2,7 @@
 // library.
 #include "grid/TXLComboBox.h"
 #include "grid/TXLEditor.h"
+#include "grid/TXLMaskEdit.h"
 #include "grid/TXLPickEdit.h"
 
 void XLRegisterGridEditors()
@@ -9,6 +10,7 @@ void XLRegisterGridEditors()
     static const bool registered = [] {
         XLRegisterEditor(XLEditClasses::PickEdit(), [](TXLEdit* host) { return new TXLPickEdit(host); });
         XLRegisterEditor(XLEditClasses::ComboBox(), [](TXLEdit* host) { return new TXLComboBox(host); });
+        XLRegisterEditor(XLEditClasses::MaskEdit(), [](TXLEdit* host) { return new TXLMaskEdit(host); });
         return true;
     }();
     (void)registered;

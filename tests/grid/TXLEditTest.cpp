@@ -5,7 +5,7 @@
 
 #include "base/ERAVazoError.h"
 
-#include "grid/GridTestSupport.h"
+#include "grid/EditTestSupport.h"
 #include "grid/TXLButton.h"
 #include "grid/TXLComboBox.h"
 #include "grid/TXLPickEdit.h"
@@ -25,47 +25,8 @@
 
 namespace {
 
-class EditTest : public GridTest {
+class EditTest : public EditTestBase {
 protected:
-    void SetUp() override
-    {
-        GridTest::SetUp();
-        Grid->activateWindow();
-        QApplication::setActiveWindow(Grid.get());
-        Grid->setFocus();
-        ProcessEvents();
-        Grid->OnEditModeChanged = [this](void*) {
-            Modes.push_back(Grid->GetEditMode());
-            // What the application reads at each change: the saved value.
-            Seen.push_back(Sheet->GetCell(1, 1)->GetText());
-        };
-        Grid->SetCurPos({1, 1});
-    }
-
-    TXLEdit& Host() const { return *static_cast<TXLEdit*>(Grid->GetEditHost()); }
-    QLineEdit* Line() const
-    {
-        auto* pick = qobject_cast<TXLPickEdit*>(Host().GetEditor());
-        return pick ? pick->GetPickList()->GetEdit() : nullptr;
-    }
-    // Types text key by key into whatever has the focus at each key (so
-    // that the keys after the first reach the editor, as when typing).
-    void Keys(const QString& text)
-    {
-        for (const QChar c : text) {
-            const int code = c.toUpper().unicode();
-            QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(QApplication::focusWidget(), &press);
-            QKeyEvent release(QEvent::KeyRelease, code, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(QApplication::focusWidget(), &release);
-        }
-        ProcessEvents();
-    }
-    void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
-    {
-        QTest::keyClick(QApplication::focusWidget(), key, mods);
-        ProcessEvents();
-    }
     // A unit cell: a pick-list cell with the closed-list editor.
     TXLCell* MakeUnitCell(int col, int row)
     {
@@ -77,9 +38,6 @@ protected:
         cell->SetInteger(0);
         return cell;
     }
-
-    std::vector<TXLEditMode> Modes;
-    std::vector<QString> Seen;
 };
 
 TEST_F(EditTest, TypingReplacesTheContentAndEnterCommitsBeforeTheEvent)
