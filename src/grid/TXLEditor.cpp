@@ -3,12 +3,18 @@
 #include "grid/TXLEdit.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 
 #include <map>
 
 TXLEditor::TXLEditor(TXLEdit* host) : QWidget(host), FHost(host) {}
 
 TXLEditor::~TXLEditor() = default;
+
+void TXLEditor::keyPressEvent(QKeyEvent* event)
+{
+    event->accept();
+}
 
 namespace {
 

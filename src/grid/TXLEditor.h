@@ -96,6 +96,12 @@ public:
     // The height the editor wants inside a host of the given height.
     virtual int PreferredHeight(int hostHeight) const { return hostHeight; }
 
+protected:
+    // Keys the working control leaves stop here: they must not reach the
+    // grid, which would hand them back to the editor. The grid hears the
+    // ones it needs through the host.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     TXLEdit* FHost;
 };

@@ -125,8 +125,3 @@ void TXLPickEdit::resizeEvent(QResizeEvent* event)
     const int button = FPickList->GetStyle() == pkDropDown ? FPickList->GetButtonWidth() : 0;
     FPickList->setGeometry(-Overhang, -Overhang, width() + 2 * Overhang + button, height() + 2 * Overhang);
 }
-
-void TXLPickEdit::keyPressEvent(QKeyEvent* event)
-{
-    event->accept();
-}

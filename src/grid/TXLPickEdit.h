@@ -36,9 +36,6 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    // Keys the pick list leaves (Enter, Up and Down on a closed list) stop
-    // here: the grid hears the ones it needs through the host.
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     TGSPickList* FPickList;

@@ -3,6 +3,7 @@
 #include "grid/TXLComboBox.h"
 #include "grid/TXLEditor.h"
 #include "grid/TXLMaskEdit.h"
+#include "grid/TXLNumEdit.h"
 #include "grid/TXLPickEdit.h"
 
 void XLRegisterGridEditors()
@@ -11,6 +12,7 @@ void XLRegisterGridEditors()
         XLRegisterEditor(XLEditClasses::PickEdit(), [](TXLEdit* host) { return new TXLPickEdit(host); });
         XLRegisterEditor(XLEditClasses::ComboBox(), [](TXLEdit* host) { return new TXLComboBox(host); });
         XLRegisterEditor(XLEditClasses::MaskEdit(), [](TXLEdit* host) { return new TXLMaskEdit(host); });
+        XLRegisterEditor(XLEditClasses::NumEdit(), [](TXLEdit* host) { return new TXLNumEdit(host); });
         return true;
     }();
     (void)registered;
