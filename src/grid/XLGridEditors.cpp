@@ -3,6 +3,7 @@
 #include "grid/TXLComboBox.h"
 #include "grid/TXLEditor.h"
 #include "grid/TXLMaskEdit.h"
+#include "grid/TXLMemo.h"
 #include "grid/TXLNumEdit.h"
 #include "grid/TXLPickEdit.h"
 
@@ -13,6 +14,7 @@ void XLRegisterGridEditors()
         XLRegisterEditor(XLEditClasses::ComboBox(), [](TXLEdit* host) { return new TXLComboBox(host); });
         XLRegisterEditor(XLEditClasses::MaskEdit(), [](TXLEdit* host) { return new TXLMaskEdit(host); });
         XLRegisterEditor(XLEditClasses::NumEdit(), [](TXLEdit* host) { return new TXLNumEdit(host); });
+        XLRegisterEditor(XLEditClasses::Memo(), [](TXLEdit* host) { return new TXLMemo(host); });
         return true;
     }();
     (void)registered;
