@@ -388,8 +388,13 @@ void TGSCalendar::mousePressEvent(QMouseEvent* event)
 
 void TGSCalendar::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    // A double click presses again; its release clicks on the same areas.
-    mousePressEvent(event);
+    // The second press of a double click: pressed like a single one, unless
+    // it was delivered as a press already; its release clicks on the same
+    // areas.
+    if (event->button() != Qt::LeftButton)
+        QWidget::mouseDoubleClickEvent(event);
+    else if (FPressed == caNothing)
+        Press(event->position().toPoint());
 }
 
 void TGSCalendar::mouseMoveEvent(QMouseEvent* event)

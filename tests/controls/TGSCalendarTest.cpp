@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -220,6 +221,61 @@ TEST_F(CalendarTest, ClickingADaySelectsItAndClicks)
     Release(AreaCentre(caTitle));
     EXPECT_EQ(Clicks, clicks);
     EXPECT_EQ(Calendar->GetDate(), Day(2024, 6, 10) + 0.25);
+}
+
+TEST_F(CalendarTest, DoubleClicksCountLikeTwoClicks)
+{
+    // Through the window, as the window system delivers them: press,
+    // release, press, double click, release.
+    QWindow* window = Calendar->windowHandle();
+    ASSERT_NE(window, nullptr);
+    Calendar->SetDate(Day(2024, 5, 13));
+    QTest::mouseDClick(window, Qt::LeftButton, Qt::NoModifier, AreaCentre(caRightArrow));
+    EXPECT_EQ(ViewMonth(), QDate(2024, 7, 1));
+    EXPECT_EQ(Clicks, 0);
+    QTest::mouseDClick(window, Qt::LeftButton, Qt::NoModifier, CellCentre(Day(2024, 7, 4)));
+    EXPECT_EQ(Calendar->GetDate(), Day(2024, 7, 4));
+    EXPECT_EQ(Clicks, 2);
+    EXPECT_EQ(Calendar->GetPressedArea(), caNothing);
+}
+
+TEST_F(CalendarTest, StaysWithinTheCalendarYears)
+{
+    const double last = Day(9999, 12, 31);
+    Calendar->SetDate(last);
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_PageDown, Qt::Key_End})
+        QTest::keyClick(Calendar.get(), key);
+    EXPECT_EQ(Calendar->GetDate(), last);
+    Click(AreaCentre(caRightArrow));
+    EXPECT_EQ(ViewMonth(), QDate(9999, 12, 1));
+    const double first = Day(1, 1, 1);
+    Calendar->SetDate(first);
+    QTest::keyClick(Calendar.get(), Qt::Key_Left);
+    QTest::keyClick(Calendar.get(), Qt::Key_PageUp);
+    EXPECT_EQ(Calendar->GetDate(), first);
+    // The grid of January of year 1 shows no days before it, and paints.
+    int shown = 0;
+    for (const TGSCalendarDay& cell : Calendar->DayCells())
+        shown += cell.Shown ? 1 : 0;
+    EXPECT_GE(shown, 31);
+    EXPECT_FALSE(Calendar->grab().isNull());
+    Click(AreaCentre(caLeftArrow));
+    EXPECT_EQ(ViewMonth(), QDate(1, 1, 1));
+}
+
+TEST_F(CalendarTest, FontChangesResizeTheCalendar)
+{
+    const QSize small = Calendar->size();
+    QFont font = Calendar->font();
+    font.setPointSize(font.pointSize() * 2);
+    Calendar->setFont(font);
+    EXPECT_GT(Calendar->width(), small.width());
+    EXPECT_GT(Calendar->height(), small.height());
+    EXPECT_EQ(Calendar->size(), Calendar->sizeHint());
+    Calendar->SetAutoSize(false);
+    Calendar->resize(100, 100);
+    Calendar->SetStyles({csDays});
+    EXPECT_EQ(Calendar->size(), QSize(100, 100));
 }
 
 TEST_F(CalendarTest, TodayAndNoneButtons)
