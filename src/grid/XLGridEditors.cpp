@@ -1,6 +1,7 @@
 // The grid's own editors attached to the editor classes of the sheet
 // library.
 #include "grid/TXLComboBox.h"
+#include "grid/TXLDateTimeEdit.h"
 #include "grid/TXLEditor.h"
 #include "grid/TXLMaskEdit.h"
 #include "grid/TXLMemo.h"
@@ -15,6 +16,7 @@ void XLRegisterGridEditors()
         XLRegisterEditor(XLEditClasses::MaskEdit(), [](TXLEdit* host) { return new TXLMaskEdit(host); });
         XLRegisterEditor(XLEditClasses::NumEdit(), [](TXLEdit* host) { return new TXLNumEdit(host); });
         XLRegisterEditor(XLEditClasses::Memo(), [](TXLEdit* host) { return new TXLMemo(host); });
+        XLRegisterEditor(XLEditClasses::DateTimeEdit(), [](TXLEdit* host) { return new TXLDateTimeEdit(host); });
         return true;
     }();
     (void)registered;
