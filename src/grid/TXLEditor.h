@@ -114,8 +114,9 @@ using TXLEditorFactory = std::function<TXLEditor*(TXLEdit* host)>;
 void XLRegisterEditor(const TXLEditClass* editClass, TXLEditorFactory factory);
 // The factory attached to an editor class, or null.
 const TXLEditorFactory* XLFindEditorFactory(const TXLEditClass* editClass);
-// Attaches the grid's own editors (the pick list of text cells and the
-// closed list of choices); the grid does it when it is made.
+// Attaches the grid's own editors to every editor class the sheet library
+// registers (masked text, memo, pick list, closed list, number, date and
+// time); the grid does it when it is made.
 void XLRegisterGridEditors();
 
 // A cell's horizontal alignment as an edit field's, and back.
