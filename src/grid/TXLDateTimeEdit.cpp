@@ -64,11 +64,16 @@ TXLLoadAnswer TXLDateTimeEdit::LoadCell(TXLCell& cell)
     const bool calendar = FKind != dkTime && edit.contains(u'c');
     SetText(FormatDateTimeEx(FDateFormat, FCalendar->GetDate()));
     GetEdit()->deselect();
+    GetEdit()->setModified(false);
     return {calendar ? esDropDown : esNormal, false};
 }
 
 void TXLDateTimeEdit::SaveCell(TXLCell& cell)
 {
+    // The text shows the value only as far as the format does (no seconds,
+    // no year): read back untouched it would cut the value down.
+    if (!GetEdit()->isModified())
+        return;
     cell.SetDateTime(ParseText(cell.GetDateTime()));
 }
 

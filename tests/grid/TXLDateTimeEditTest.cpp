@@ -111,6 +111,18 @@ TEST_F(DateTimeEditTest, TypedTextReplacesOnlyItsPartOfTheValue)
     }
 }
 
+TEST_F(DateTimeEditTest, LeavingAnUntouchedTextKeepsWhatTheFormatHides)
+{
+    const TDateTime stored = At(2020, 5, 13, 8, 30, 15);
+    for (const char* format : {"DD/MM|c", "MM/YYYY|c", "DD/MM/YYYY h:nn", "h:nn|t", "DD/MM/YYYY|d"}) {
+        SCOPED_TRACE(format);
+        TXLCell* cell = DateCell({1, 1}, QString::fromUtf8(format), stored);
+        ASSERT_NE(Open({1, 1}), nullptr);
+        Key(Qt::Key_Return);
+        EXPECT_EQ(cell->GetDateTime(), stored);
+    }
+}
+
 TEST_F(DateTimeEditTest, AnEmptyCellOpensEmptyAndTypingADateFillsIt)
 {
     TXLCell* cell = DateCell({2, 2}, QStringLiteral("DD/MM/YYYY|dc"), 0);
