@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <utility>
 
 namespace {

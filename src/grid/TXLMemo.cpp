@@ -9,6 +9,8 @@
 #include <QTextDocument>
 #include <QTextOption>
 
+#include <algorithm>
+
 // The text field, with its margins open to the editor.
 class TXLMemoText : public QPlainTextEdit {
 public:

@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -91,8 +92,15 @@ double TXLNumEdit::ReadValue() const
     if (IsFormulaText() && FSheet)
         return FSheet->CalcExpression(GetEdit()->text().mid(1)).ToDouble();
     const QChar separator = CurrentFormatSettings().DecimalSeparator;
+    QString text = GetEdit()->text();
+    // Typed keys always write the locale's separator; a pasted number may
+    // bring the other one. Without grouping in the pattern, a single one of
+    // it can only be the decimal point.
+    const QChar other = separator == u',' ? u'.' : u',';
+    if (!FIntegerOnly && !FFormat.contains(u',') && !text.contains(separator) && text.count(other) == 1)
+        text.replace(other, separator);
     QString number;
-    for (const QChar c : GetEdit()->text())
+    for (const QChar c : text)
         if (NumberChars.contains(c) || (!FIntegerOnly && (c == u'E' || c == u'e' || c == separator)))
             number += c;
     return number.isEmpty() ? 0 : StrToFloat(number);

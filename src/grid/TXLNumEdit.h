@@ -7,10 +7,11 @@
 // typed value outside the range is refused when read ("Value out of
 // range!"), so saving leaves the cell as it was. Only characters that can
 // make a number may be typed; "." and "," both stand for the locale's
-// decimal separator and are written as it. Edit-format letters: "S" makes
-// the cell button a spinner, "F" allows formulas: a text starting with "="
-// is evaluated by the sheet's calculator (a formula cell stores it as its
-// formula), and clicks on other cells insert their names.
+// decimal separator and are written as it (a pasted number with the other
+// separator is read so too where the pattern has no grouping). Edit-format
+// letters: "S" makes the cell button a spinner, "F" allows formulas: a text
+// starting with "=" is evaluated by the sheet's calculator (a formula cell
+// stores it as its formula), and clicks on other cells insert their names.
 #pragma once
 
 #include "grid/TXLMaskEdit.h"

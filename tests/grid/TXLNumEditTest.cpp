@@ -131,6 +131,30 @@ TEST_F(NumEditTest, NumbersTypedWithEitherSeparatorAreSaved)
     }
 }
 
+TEST_F(NumEditTest, PastedNumbersReadTheOtherSeparatorOnlyWhereItCannotGroup)
+{
+    struct Row {
+        QChar decimal;
+        const char* format;
+        const char* pasted;
+        double saved;
+    };
+    const Row rows[] = {
+        {u',', "0.00", "1.5", 1.5},       {u'.', "0.00", "1,5", 1.5},     {u'.', "#,##0.##", "1,234", 1234},
+        {u'.', "#,##0.00", "1,234.5", 1234.5}, {u',', "0.00", "1.234,5", 1234.5},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(QStringLiteral("%1 %2 %3").arg(row.decimal).arg(row.format, row.pasted).toStdString());
+        TFormatSettingsOverride locale(FormatSettings::WithDecimalSeparator(row.decimal));
+        TXLCell* cell = NumCell({1, 1}, TXLCDouble::StaticClass(), QString::fromUtf8(row.format));
+        ASSERT_NE(Open({1, 1}), nullptr);
+        Line()->selectAll();
+        Line()->insert(QString::fromUtf8(row.pasted));
+        Key(Qt::Key_Return);
+        EXPECT_DOUBLE_EQ(cell->GetDouble(), row.saved);
+    }
+}
+
 TEST_F(NumEditTest, EachNumberClassRoundTrips)
 {
     TFormatSettingsOverride locale(FormatSettings::WithDecimalSeparator(u','));
