@@ -355,6 +355,11 @@ TEST_F(CalendarTest, MonthListOpensOnTheTitleAndChoosesAMonth)
     const QPoint onItem5 = place.topLeft() + QPoint(place.width() / 2, 1 + 5 * itemHeight + itemHeight / 2);
     Move(onItem5);
     EXPECT_EQ(list->GetHighlighted(), 5);
+    // The highlighted item has its colours swapped.
+    const QImage image = list->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_TRUE(image.save(QDir::temp().filePath(QStringLiteral("calendar-months.png"))));
+    EXPECT_EQ(image.pixel(3, 1 + 5 * itemHeight + 1), list->palette().color(QPalette::Text).rgb());
+    EXPECT_EQ(image.pixel(3, 1 + 4 * itemHeight + 1), list->palette().color(QPalette::Base).rgb());
     Release(onItem5);
     EXPECT_EQ(Calendar->GetMonthList(), nullptr);
     EXPECT_EQ(ViewMonth(), QDate(2024, 7, 1));
