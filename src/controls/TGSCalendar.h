@@ -26,6 +26,7 @@
 #include <memory>
 #include <vector>
 
+class QPainter;
 class TGSCalendar;
 class TGSMonthList;
 
@@ -141,7 +142,7 @@ private:
     void UpdateOver(const QPoint& p);
     void OpenMonthList();
 
-    void PaintTitle(class QPainter& painter, const TGSCalendarLayout& layout);
+    void PaintTitle(QPainter& painter, const TGSCalendarLayout& layout);
     void PaintButton(QPainter& painter, const QRect& r, TGSCalendarArea area, const QString& caption);
     void PaintWeekDays(QPainter& painter, const TGSCalendarLayout& layout);
     void PaintDays(QPainter& painter, const TGSCalendarLayout& layout);
