@@ -450,6 +450,15 @@ void TGSCalendar::mouseReleaseEvent(QMouseEvent* event)
         Click();
 }
 
+void TGSCalendar::hideEvent(QHideEvent* event)
+{
+    // The month list is a window of its own and would stay on screen; and a
+    // hidden calendar gets no release to end the press.
+    if (FPressed != caNothing)
+        EndPress();
+    QWidget::hideEvent(event);
+}
+
 void TGSCalendar::leaveEvent(QEvent* event)
 {
     if (FPressed == caNothing)

@@ -372,6 +372,17 @@ TEST_F(CalendarTest, MonthListOpensOnTheTitleAndChoosesAMonth)
     Release(place.topLeft() + QPoint(-20, 10));
     EXPECT_EQ(ViewMonth(), QDate(2024, 7, 1));
 
+    // Hiding the calendar mid-press closes the list and ends the press.
+    Press(AreaCentre(caTitle));
+    ASSERT_NE(Calendar->GetMonthList(), nullptr);
+    Calendar->hide();
+    EXPECT_EQ(Calendar->GetMonthList(), nullptr);
+    EXPECT_EQ(Calendar->GetPressedArea(), caNothing);
+    Calendar->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Calendar.get()));
+    Release(AreaCentre(caTitle));
+    EXPECT_EQ(ViewMonth(), QDate(2024, 7, 1));
+
     // Without days a chosen month sets the date, same day and time, and clicks.
     Calendar->SetStyles({csYear, csMonth, csArrows});
     Calendar->SetDate(Day(2024, 5, 31) + 0.5);
