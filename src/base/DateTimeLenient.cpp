@@ -3,6 +3,7 @@
 #include "base/DateTimeParse.h"
 #include "base/FormatSettings.h"
 
+#include <QHash>
 #include <QStringList>
 
 #include <array>
@@ -69,28 +70,42 @@ QString Letters(const QString& name)
     return out.toUpper();
 }
 
-// The names under which month m (1..12) is recognised.
-QStringList MonthNames(const QLocale& locale, int m)
-{
-    QStringList names;
-    for (const QLocale& l : {locale, QLocale(QLocale::English, QLocale::UnitedStates)}) {
-        names << Letters(l.monthName(m, QLocale::LongFormat)) << Letters(l.monthName(m, QLocale::ShortFormat))
-              << Letters(l.standaloneMonthName(m, QLocale::LongFormat))
-              << Letters(l.standaloneMonthName(m, QLocale::ShortFormat))
-              << Letters(l.toString(QDate(2000, m, 1), QStringLiteral("dd MMMM")).mid(3));
-    }
-    names.removeAll(QString());
-    return names;
-}
+// The month names a run of letters is matched against, each with its month
+// (1..12): long, short and "after a day" forms, in the locale and in US
+// English. Made once per text, and only when the text has letters.
+class TMonthNames {
+public:
+    explicit TMonthNames(const QLocale& locale) : FLocale(locale) {}
 
-// The month a run of letters names, or 0.
-int MonthOfName(const QString& token, const QLocale& locale)
-{
-    for (int m = 1; m <= 12; ++m)
-        if (MonthNames(locale, m).contains(token))
-            return m;
-    return 0;
-}
+    // The month the upper-cased letters name, or 0.
+    int MonthOf(const QString& token)
+    {
+        if (FNames.isEmpty())
+            Build();
+        return FNames.value(token, 0);
+    }
+
+private:
+    void Build()
+    {
+        // Months are tried in their order: a name two months share is the earlier one's.
+        for (int m = 1; m <= 12; ++m) {
+            for (const QLocale& l : {FLocale, QLocale(QLocale::English, QLocale::UnitedStates)}) {
+                for (const QString& name :
+                     {l.monthName(m, QLocale::LongFormat), l.monthName(m, QLocale::ShortFormat),
+                      l.standaloneMonthName(m, QLocale::LongFormat), l.standaloneMonthName(m, QLocale::ShortFormat),
+                      l.toString(QDate(2000, m, 1), QStringLiteral("dd MMMM")).mid(3)}) {
+                    const QString letters = Letters(name);
+                    if (!letters.isEmpty() && !FNames.contains(letters))
+                        FNames.insert(letters, m);
+                }
+            }
+        }
+    }
+
+    const QLocale& FLocale;
+    QHash<QString, int> FNames;
+};
 
 } // namespace
 
@@ -104,10 +119,11 @@ TDateTime TextToDate(const QString& text, const QLocale& locale, const QDate& to
     int month = today.month();
     int year = today.year();
     TTokens tokens(text);
+    TMonthNames names(locale);
     for (int k = 0; k < 3; ++k) {
         QString token = tokens.Next();
         while (IsLetters(token)) {
-            if (const int named = MonthOfName(token, locale)) {
+            if (const int named = names.MonthOf(token)) {
                 month = named;
                 order.remove(u'M');
             }

@@ -450,6 +450,15 @@ void TGSCalendar::mouseReleaseEvent(QMouseEvent* event)
         Click();
 }
 
+void TGSCalendar::hideEvent(QHideEvent* event)
+{
+    // The month list is a window of its own and would stay on screen; and a
+    // hidden calendar gets no release to end the press.
+    if (FPressed != caNothing)
+        EndPress();
+    QWidget::hideEvent(event);
+}
+
 void TGSCalendar::leaveEvent(QEvent* event)
 {
     if (FPressed == caNothing)
@@ -466,30 +475,32 @@ void TGSCalendar::keyPressEvent(QKeyEvent* event)
     const int base = GetEmpty() ? TodayDay() : WholeDay(FDate);
     const QDate baseDate = ToQDate(base);
     const bool days = FStyles.Contains(csDays);
+    const bool months = FStyles.Contains(csMonth);
+    // The new day; 0 (the empty date, never a key's target) leaves the key to the parent.
     int target = 0;
     switch (event->key()) {
     case Qt::Key_Left:
-        target = days ? base - 1 : 0;
-        break;
     case Qt::Key_Right:
-        target = days ? base + 1 : 0;
+        if (days)
+            target = base + (event->key() == Qt::Key_Left ? -1 : 1);
         break;
     case Qt::Key_Up:
-        target = days ? base - 7 : 0;
-        break;
     case Qt::Key_Down:
-        target = days ? base + 7 : 0;
+        if (days)
+            target = base + (event->key() == Qt::Key_Up ? -7 : 7);
         break;
     case Qt::Key_Home:
-        target = days ? base - baseDate.day() + 1 : 0;
+        if (days)
+            target = base - baseDate.day() + 1;
         break;
     case Qt::Key_End:
-        target = days ? base - baseDate.day() + baseDate.daysInMonth() : 0;
+        if (days)
+            target = base - baseDate.day() + baseDate.daysInMonth();
         break;
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
-        if (FStyles.Contains(csMonth))
-            target = FromQDate(baseDate.addMonths(event->key() == Qt::Key_PageUp ? -1 : 1), 0);
+        if (months)
+            target = FromQDate(baseDate.addMonths(event->key() == Qt::Key_PageUp ? -1 : 1), base);
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -497,11 +508,14 @@ void TGSCalendar::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     default:
+        break;
+    }
+    if (target == 0) {
         QWidget::keyPressEvent(event);
         return;
     }
-    if (target != 0)
-        SetDate(WithTimeOfDay(target));
+    // A day past the calendar's years is refused by SetDate.
+    SetDate(WithTimeOfDay(target));
     event->accept();
 }
 

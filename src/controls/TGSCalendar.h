@@ -26,6 +26,7 @@
 #include <memory>
 #include <vector>
 
+class QPainter;
 class TGSCalendar;
 class TGSMonthList;
 
@@ -120,6 +121,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -141,7 +143,7 @@ private:
     void UpdateOver(const QPoint& p);
     void OpenMonthList();
 
-    void PaintTitle(class QPainter& painter, const TGSCalendarLayout& layout);
+    void PaintTitle(QPainter& painter, const TGSCalendarLayout& layout);
     void PaintButton(QPainter& painter, const QRect& r, TGSCalendarArea area, const QString& caption);
     void PaintWeekDays(QPainter& painter, const TGSCalendarLayout& layout);
     void PaintDays(QPainter& painter, const TGSCalendarLayout& layout);

@@ -3,6 +3,8 @@
 #include <QLocale>
 #include <QPainter>
 
+#include <algorithm>
+
 TGSMonthList::TGSMonthList(QWidget* calendar, int year, int month, int itemHeight)
     : QWidget(calendar, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
       FBase(year, month, 1), FItemHeight(std::max(1, itemHeight))

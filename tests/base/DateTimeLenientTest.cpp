@@ -62,6 +62,14 @@ TEST(TextToDate, ReadsNumbersNamesAndDefaults)
     }
 }
 
+TEST(TextToDate, ManyWordsAreSkipped)
+{
+    // Every word is looked up among the month names; a long text stays linear.
+    const QString words = QStringLiteral("word ").repeated(200000);
+    EXPECT_EQ(TextToDate(words + QStringLiteral("13 5 2024"), British, Today), Day(2024, 5, 13));
+    EXPECT_EQ(TextToTime(words + QStringLiteral("7 5 pm"), British), Time(19, 5, 0));
+}
+
 TEST(TextToDate, DefaultsToTheCurrentDateAndSystemLocale)
 {
     // Not pinned to a locale: only what holds in every one.
