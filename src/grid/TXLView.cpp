@@ -175,10 +175,14 @@ TXLHitResult TXLView::HitResult(TPoint client, TPoint& cell) const
                    && (strip || ((design || FGrid->HasOption(oColSizing)) && colStrip->height() == 0));
     bool rowNear = hit.RowNear
                    && (strip || ((design || FGrid->HasOption(oRowSizing)) && rowStrip->width() == 0));
-    // A border inside a merged area is no border.
-    if (colNear && hit.ColBorder >= 0 && Redirect({hit.ColBorder + 1, hit.Cell.Y}).X != hit.ColBorder + 1)
+    // A border inside a merged area is no border. The last line's far
+    // border has no cell beyond it and stays a border.
+    const TXLGeometry& geometry = Geometry();
+    if (colNear && hit.ColBorder >= 0 && hit.ColBorder + 1 < geometry.ColCount()
+        && Redirect({hit.ColBorder + 1, hit.Cell.Y}).X != hit.ColBorder + 1)
         colNear = false;
-    if (rowNear && hit.RowBorder >= 0 && Redirect({hit.Cell.X, hit.RowBorder + 1}).Y != hit.RowBorder + 1)
+    if (rowNear && hit.RowBorder >= 0 && hit.RowBorder + 1 < geometry.RowCount()
+        && Redirect({hit.Cell.X, hit.RowBorder + 1}).Y != hit.RowBorder + 1)
         rowNear = false;
     if (!colNear && !rowNear) {
         cell = hit.Cell;
