@@ -333,6 +333,10 @@ TEST_F(MouseTest, ClicksReachTheCellTheGridAndTheSheet)
     DoubleClick(sClient, InBody(2, 3));
     EXPECT_TRUE(flag->GetBoolean());
     EXPECT_EQ(GridDblClicks, (std::vector<TPoint>{{2, 3}}));
+    // Leaving the cell keeps the toggled value (no editor writes it back).
+    Click(sClient, InBody(4, 4));
+    EXPECT_TRUE(flag->GetBoolean());
+    Click(sClient, InBody(2, 3));
     DoubleClick(sClient, InBody(2, 3));
     EXPECT_FALSE(flag->GetBoolean());
     // A click in a strip gives the position within the strip's section.
