@@ -4,6 +4,7 @@
 // keeps the sheet's column widths and row heights scaled to its zoom (four
 // lists with cached line starts, shared by its views), lays the views out,
 // and as a sheet user turns the sheet's notices into relayout and repaint.
+// Mouse drags (selecting, resizing lines) run through one altering state.
 // The sheet is not owned: attaching registers the grid as the sheet's user,
 // and the grid detaches itself when another sheet is set, when it goes away
 // or when the sheet disconnects it. The views are Qt children of the grid;

@@ -4,7 +4,8 @@
 // lists), converts between pixels and cells, scrolls (the body view carries
 // the scroll bars; the strips follow it through their partners), repaints
 // what changed, and paints its section in one paint event with fixed passes.
-// It keeps the view's current cell, cursor point and selection area. The
+// It keeps the view's current cell, cursor point and selection area, and
+// passes its mouse events to the grid's drag machine and events. The
 // grid owns the views as Qt children; a view's section belongs to the
 // sheet and is none while the grid shows no sheet.
 #pragma once

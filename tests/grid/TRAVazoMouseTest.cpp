@@ -150,6 +150,20 @@ TEST_F(MouseTest, StripDragResizesLiveAndStoresUnscaledOnRelease)
     EXPECT_TRUE(GridClicks.empty());
 }
 
+TEST_F(MouseTest, ATitleColumnDraggedInTheRowStripMovesTheBodyOnRelease)
+{
+    Press(sRows, {59, 50});
+    Move(sRows, {90, 50});
+    EXPECT_EQ(Grid->GetSizeList(sCols, false).Size(0), 90);
+    // The views are laid out again only when the drag ends.
+    EXPECT_EQ(View(sClient)->x(), ColWidth);
+    Release(sRows, {90, 50});
+    EXPECT_EQ(Sheet->GetIntCellSize(-1, sCols), 90);
+    EXPECT_EQ(View(sClient)->x(), 90);
+    EXPECT_EQ(View(sRows)->width(), 90);
+    EXPECT_EQ(View(sTitle)->width(), 90);
+}
+
 TEST_F(MouseTest, SizingHookMaximumAndLeavingTheGrid)
 {
     Sheet->OnSizing = [](void*, TXLAxis axis, int index, int& value) {
