@@ -51,7 +51,9 @@ TForm1::TForm1(TUserStateStore store, QWidget* parent)
 
     RAVazo1 = new TRAVazo(this);
     RAVazo1->setGeometry(236, 2, 299, 219);
-    RAVazo1->SetOptions(TXLOptions{oTitleCols, oTitleRows, oVertLines, oHorzLines, oDrawFocus, oTitle3D});
+    // Columns may be widened with the mouse (a border double click fits
+    // the column to its content); the widths are kept with the state files.
+    RAVazo1->SetOptions(TXLOptions{oTitleCols, oTitleRows, oVertLines, oHorzLines, oColSizing, oDrawFocus, oTitle3D});
     RAVazo1->SetScrolls(TXLScrolls{sTracking});
     RAVazo1->SetBevelInner(bvLowered);
     RAVazo1->SetBevelOuter(bvRaised);
@@ -59,6 +61,7 @@ TForm1::TForm1(TUserStateStore store, QWidget* parent)
     RAVazo1->SetColor(clBtnFace);
     RAVazo1->OnEditModeChanged = [this](void*) { RAVazo1EditModeChanged(); };
     RAVazo1->OnExit = [this](void*) { RAVazo1Exit(); };
+    RAVazo1->OnColDblClick = [this](void*, TPoint coord) { RAVazo1ColDblClick(coord); };
     FResults = new TResultActions(RAVazo1, [this] { return SheetOfNode(FCurrentNodeIndex); });
 
     SpeedButton1 = new QPushButton(QStringLiteral("О программе"), this);
@@ -194,6 +197,12 @@ void TForm1::Recalculate()
 void TForm1::RAVazo1EditModeChanged()
 {
     Recalculate();
+}
+
+void TForm1::RAVazo1ColDblClick(TPoint coord)
+{
+    if (TXLSheet* sheet = RAVazo1->GetSheet())
+        sheet->SetCellSize(coord.X, sCols, -1);
 }
 
 void TForm1::RAVazo1Exit()

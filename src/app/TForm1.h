@@ -10,6 +10,7 @@
 #include "TForm2.h"
 #include "TUserStateStore.h"
 #include "calc/SheetContent.h"
+#include "sheet/XLTypes.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -41,6 +42,8 @@ public:
     void TreeView1Change(QTreeWidgetItem* node);
     void RAVazo1EditModeChanged();
     void RAVazo1Exit();
+    // A double click on a column border fits the column to its content.
+    void RAVazo1ColDblClick(TPoint coord);
     // Saves sheets 1 … 8; returns the failures, one line each.
     QStringList FormClose();
     void SpeedButton1Click();

@@ -46,6 +46,8 @@ TRAVazo::~TRAVazo()
 {
     FDestroying = true;
     disconnect(FFocusConnection);
+    SetTimer(nullptr);
+    FAlter = {};
     EndEditing();
     FEditHost.reset();
     Deactivate();
@@ -65,6 +67,10 @@ void TRAVazo::SetSheet(TXLSheet* sheet)
 {
     if (sheet == FSheet)
         return;
+    // A drag over the old sheet ends with it.
+    if (IsAltering())
+        Altering(FAlter.View, pCancel, {}, FAlter.Point);
+    FAlter.Proc = nullptr;
     if (FSheet) {
         EndEditing();
         FSheet->RemoveUser(this);
@@ -219,6 +225,9 @@ QRect TRAVazo::InnerRect() const
 
 void TRAVazo::Realign()
 {
+    // A resize drag shows its line live; the views are laid out once it ends.
+    if (IsAltering())
+        return;
     const QRect outer = InnerRect();
     const int titleWidth = FSizes[ListIndex(sCols, false)].Total();
     const int titleHeight = FSizes[ListIndex(sRows, false)].Total();

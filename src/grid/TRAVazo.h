@@ -4,6 +4,7 @@
 // keeps the sheet's column widths and row heights scaled to its zoom (four
 // lists with cached line starts, shared by its views), lays the views out,
 // and as a sheet user turns the sheet's notices into relayout and repaint.
+// Mouse drags (selecting, resizing lines) run through one altering state.
 // The sheet is not owned: attaching registers the grid as the sheet's user,
 // and the grid detaches itself when another sheet is set, when it goes away
 // or when the sheet disconnects it. The views are Qt children of the grid;
@@ -13,11 +14,13 @@
 
 #include "controls/GSTypes.h"
 #include "grid/IXLEditHost.h"
+#include "grid/TXLAltering.h"
 #include "grid/TXLLineSizes.h"
 #include "grid/XLGridTypes.h"
 #include "sheet/IXLSheetUser.h"
 #include "sheet/TXLSheet.h"
 
+#include <QEvent>
 #include <QMetaObject>
 #include <QPoint>
 #include <QRect>
@@ -27,6 +30,7 @@
 #include <memory>
 #include <vector>
 
+class QTimer;
 class TXLProRange;
 class TXLSelection;
 class TXLView;
@@ -53,6 +57,19 @@ public:
 
     explicit TRAVazo(QWidget* parent = nullptr);
     ~TRAVazo() override;
+
+    // Locks the views of a grid for a scope, also when it is left by an
+    // exception.
+    class TLockGuard {
+    public:
+        explicit TLockGuard(TRAVazo& grid) : FGrid(grid) { FGrid.LockUpdate(); }
+        ~TLockGuard() { FGrid.UnlockUpdate(); }
+        TLockGuard(const TLockGuard&) = delete;
+        TLockGuard& operator=(const TLockGuard&) = delete;
+
+    private:
+        TRAVazo& FGrid;
+    };
 
     // Properties -------------------------------------------------------------
     TXLSheet* GetSheet() const { return FSheet; }
@@ -182,6 +199,28 @@ public:
     void SelectionChanged(TXLView* view);
     void ViewMouseDown(TXLView* view, Qt::KeyboardModifiers modifiers);
 
+    // Mouse (TRAVazoMouse.cpp) ---------------------------------------------
+    // Arms the drag a press at point (view client coordinates) would start
+    // and gives the cursor for it.
+    Qt::CursorShape ScanAlter(TXLView* view, TPoint point);
+    // The drag state machine, driven by the views' mouse events and Esc.
+    void Altering(TXLView* view, TXLAlterPhase phase, TXLShift shift, TPoint point);
+    // A drag is in progress (pressed, perhaps moving).
+    bool IsAltering() const { return FAlter.Phase == pInit || FAlter.Phase == pWork; }
+    const TXLAltering& GetAltering() const { return FAlter; }
+    // A column or row resize is armed or running.
+    bool IsSizingArmed() const;
+    // The auto-scroll timer's view (none while it is off) and one tick.
+    TXLView* GetTimerView() const { return FTimerView; }
+    void AutoScroll();
+    // The views' Click, DblClick, mouse and drag-and-drop events, raised as
+    // the grid's with the view as sender and the point in grid coordinates.
+    void ViewClick(TXLView* view, bool doubleClick);
+    void ViewMouse(TXLView* view, QEvent::Type type, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                   TPoint point);
+    bool ViewDragOver(TXLView* view, const QMimeData* data, TPoint point);
+    void ViewDragDrop(TXLView* view, const QMimeData* data, TPoint point);
+
     // IXLSheetUser -----------------------------------------------------------
     TXLSheet* GetActiveSheet() override { return FSheet; }
     void InvalidateArea(TXLSector sector, const TRect& rect, TXLInvalidate mode) override;
@@ -212,6 +251,15 @@ public:
     // The focus entered or left the grid (its editor included).
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
+    // The views' clicks and mouse events (sender: the view).
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TXLMouseEvent OnMouseDown;
+    TXLMouseEvent OnMouseMove;
+    TXLMouseEvent OnMouseUp;
+    // Dragged data over a view (Accept starts false) and dropped on it.
+    TXLDragOverEvent OnDragOver;
+    TXLDragDropEvent OnDragDrop;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -239,6 +287,18 @@ private:
     // When the grid takes the focus without a visible current cell, the
     // first selectable cell becomes current.
     void ShowCurrent();
+    // Shows a new scaled size of one line in the views that use its list.
+    void ShowLineSize(TXLAxis axis, bool body, int index, int size);
+    // The altering procedures.
+    void XLSelecting(TXLView* view, TPoint point, TXLShift shift);
+    void XLSizing(TXLView* view, TPoint point, TXLShift shift);
+    // The size a resize drag proposes for a pointer at point of view.
+    void ProposeSize(TXLView* view, TPoint point);
+    // Stores the dragged size in the sheet (and, with Alt, for the view's
+    // selected lines).
+    void StoreSize(TXLView* view, TXLShift shift);
+    // Starts the auto-scroll timer on view, or stops it (none).
+    void SetTimer(TXLView* view);
     // Repaints the area a callout covers: the line to its anchor and the
     // note's shadow.
     void InvalidateCallout();
@@ -271,4 +331,9 @@ private:
     QMetaObject::Connection FFocusConnection;
     // Whether the focus widget of the application is the grid or inside it.
     bool FFocusInside = false;
+    TXLAltering FAlter;
+    // The 40 ms auto-scroll timer (a Qt child, made on first use) and the
+    // view it scrolls for.
+    QTimer* FScrollTimer = nullptr;
+    TXLView* FTimerView = nullptr;
 };

@@ -202,6 +202,12 @@ void TRAVazo::KeyDown(QKeyEvent* event)
 
 void TRAVazo::keyPressEvent(QKeyEvent* event)
 {
+    // Esc during a mouse drag cancels the drag and nothing else.
+    if (IsAltering() && event->key() == Qt::Key_Escape) {
+        event->accept();
+        XLGuardEvent([&] { Altering(FAlter.View, pCancel, {event->modifiers()}, FAlter.Point); });
+        return;
+    }
     if (!FSheet) {
         QWidget::keyPressEvent(event);
         return;

@@ -7,19 +7,6 @@
 
 namespace {
 
-// Locks the views of a grid for a scope, also when it is left by an
-// exception.
-class TLockGuard {
-public:
-    explicit TLockGuard(TRAVazo& grid) : FGrid(grid) { FGrid.LockUpdate(); }
-    ~TLockGuard() { FGrid.UnlockUpdate(); }
-    TLockGuard(const TLockGuard&) = delete;
-    TLockGuard& operator=(const TLockGuard&) = delete;
-
-private:
-    TRAVazo& FGrid;
-};
-
 // Ctrl+wheel steps: finer below 100 %.
 constexpr int FineZoomStep = 15;
 constexpr int CoarseZoomStep = 25;
@@ -69,7 +56,7 @@ void TRAVazo::SetScale(TXLScale scale)
     if (scale == FScale)
         return;
     {
-        TLockGuard lock(*this);
+        TRAVazo::TLockGuard lock(*this);
         FScale = scale;
         RebuildSizes({});
         LayoutChanged();
@@ -84,6 +71,9 @@ bool TRAVazo::DoWheel(Qt::KeyboardModifiers modifiers, int delta)
 {
     if (!FSheet)
         return false;
+    // Scrolling under an armed resize would move the line being dragged.
+    if (IsSizingArmed())
+        return true;
     const Qt::KeyboardModifiers shift =
         modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (shift == Qt::ControlModifier) {

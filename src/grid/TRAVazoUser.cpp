@@ -74,13 +74,22 @@ void TRAVazo::CellSizeChanged(TXLAxis axis, bool body, int index)
             EndEditing();
     }
     if (oldSize != newSize) {
-        const int start = list.Start(index);
-        list.SetSize(index, newSize);
-        for (TXLView* view : ViewsOf(axis, body))
-            view->AdjustSizeChange(axis, index, start, newSize, oldSize);
+        ShowLineSize(axis, body, index, newSize);
         Realign();
     }
     LayoutChanged();
+}
+
+void TRAVazo::ShowLineSize(TXLAxis axis, bool body, int index, int size)
+{
+    TXLLineSizes& list = FSizes[ListIndex(axis, body)];
+    const int oldSize = list.Size(index);
+    if (oldSize == size)
+        return;
+    const int start = list.Start(index);
+    list.SetSize(index, size);
+    for (TXLView* view : ViewsOf(axis, body))
+        view->AdjustSizeChange(axis, index, start, size, oldSize);
 }
 
 void TRAVazo::AreaChanged(TXLSector sector, const std::optional<TRect>& rect)

@@ -8,7 +8,6 @@
 #include "sheet/TXLSheet.h"
 #include "sheet/TXLUnion.h"
 
-#include <QMouseEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -33,6 +32,7 @@ TXLView::TXLView(TRAVazo* grid, TXLSector sector)
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setAutoFillBackground(false);
     viewport()->setFocusPolicy(Qt::NoFocus);
+    InitMouse();
     for (const TXLAxis axis : {sCols, sRows}) {
         QScrollBar* bar = axis == sCols ? horizontalScrollBar() : verticalScrollBar();
         connect(bar, &QAbstractSlider::actionTriggered, this, [this, axis](int action) {
@@ -164,17 +164,25 @@ TXLHitResult TXLView::HitResult(TPoint client, TPoint& cell) const
     TXLBorderHit hit;
     if (!Geometry().HitBorders(client, hit))
         return hrNowhere;
-    // Borders are dragged in the strips; in design mode also in the body
-    // along an axis whose strip is hidden.
+    // Borders are dragged in the strips; in the body only along an axis
+    // whose strip is hidden, in design mode or where that axis may be
+    // resized (a sheet without title bands has no strip to drag in).
     const bool strip = FSector != sClient;
     const TXLView* colStrip = FGrid->GetView(sCols);
     const TXLView* rowStrip = FGrid->GetView(sRows);
-    bool colNear = hit.ColNear && (strip || (FGrid->GetDesignMode() && colStrip->height() == 0));
-    bool rowNear = hit.RowNear && (strip || (FGrid->GetDesignMode() && rowStrip->width() == 0));
-    // A border inside a merged area is no border.
-    if (colNear && hit.ColBorder >= 0 && Redirect({hit.ColBorder + 1, hit.Cell.Y}).X != hit.ColBorder + 1)
+    const bool design = FGrid->GetDesignMode();
+    bool colNear = hit.ColNear
+                   && (strip || ((design || FGrid->HasOption(oColSizing)) && colStrip->height() == 0));
+    bool rowNear = hit.RowNear
+                   && (strip || ((design || FGrid->HasOption(oRowSizing)) && rowStrip->width() == 0));
+    // A border inside a merged area is no border. The last line's far
+    // border has no cell beyond it and stays a border.
+    const TXLGeometry& geometry = Geometry();
+    if (colNear && hit.ColBorder >= 0 && hit.ColBorder + 1 < geometry.ColCount()
+        && Redirect({hit.ColBorder + 1, hit.Cell.Y}).X != hit.ColBorder + 1)
         colNear = false;
-    if (rowNear && hit.RowBorder >= 0 && Redirect({hit.Cell.X, hit.RowBorder + 1}).Y != hit.RowBorder + 1)
+    if (rowNear && hit.RowBorder >= 0 && hit.RowBorder + 1 < geometry.RowCount()
+        && Redirect({hit.Cell.X, hit.RowBorder + 1}).Y != hit.RowBorder + 1)
         rowNear = false;
     if (!colNear && !rowNear) {
         cell = hit.Cell;
@@ -451,46 +459,5 @@ void TXLView::wheelEvent(QWheelEvent* event)
     FWheelRest -= notches;
     if (notches != 0)
         XLGuardEvent([&] { FGrid->DoWheel(event->modifiers(), notches); });
-    event->accept();
-}
-
-void TXLView::mousePressEvent(QMouseEvent* event)
-{
-    XLGuardEvent([&] {
-        FGrid->ViewMouseDown(this, event->modifiers());
-        // A left click makes the cell under it current (closing the editor
-        // of another cell); an editor that asked for clicks may take it.
-        if (event->button() != Qt::LeftButton || !FSection)
-            return;
-        TPoint cell;
-        const QPoint at = event->position().toPoint();
-        if (!ClientToCell({at.x(), at.y()}, false, cell))
-            return;
-        if (GetEditable() && FGrid->ClickCheck(MapToClient(cell), event->modifiers()))
-            return;
-        if (FSector == sClient && FGrid->GetEditView() != this)
-            FGrid->SetEditView(this);
-        if (GetEditable())
-            MoveCurrent(cell, true, true);
-    });
-    event->accept();
-}
-
-void TXLView::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    XLGuardEvent([&] {
-        if (event->button() != Qt::LeftButton || !FSection || !GetEditable())
-            return;
-        TPoint cell;
-        const QPoint at = event->position().toPoint();
-        if (!ClientToCell({at.x(), at.y()}, false, cell))
-            return;
-        MoveCurrent(cell, true, true);
-        if (FCurrent != cell || !CanEdit(FCurrent))
-            return;
-        // A cell without an object is entered afresh, an existing one is
-        // edited in place.
-        FGrid->SetEditMode(FSection->GetRawCell(FCurrent.X, FCurrent.Y) ? emEdit : emEnter);
-    });
     event->accept();
 }

@@ -4,7 +4,8 @@
 // lists), converts between pixels and cells, scrolls (the body view carries
 // the scroll bars; the strips follow it through their partners), repaints
 // what changed, and paints its section in one paint event with fixed passes.
-// It keeps the view's current cell, cursor point and selection area. The
+// It keeps the view's current cell, cursor point and selection area, and
+// passes its mouse events to the grid's drag machine and events. The
 // grid owns the views as Qt children; a view's section belongs to the
 // sheet and is none while the grid shows no sheet.
 #pragma once
@@ -146,6 +147,18 @@ public:
     // The selection re-read after merged areas or counts changed.
     void ReloadSelection();
 
+    // Mouse (TXLViewMouse.cpp) -----------------------------------------------
+    // A click on a cell at p of this view's section: the cell object's own
+    // Click, then the grid's and the sheet's OnCellClick.
+    void CellClick(TPoint p);
+    void CellDblClick(TPoint p);
+    // The pointer moved to a client point (also the auto-scroll's move).
+    void MouseMove(TPoint at, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    // The dotted, inverted mark of a line being resized in the body (an
+    // empty rectangle: none).
+    void SetSizingLine(const QRect& rect);
+    const QRect& GetSizingLine() const { return FSizingLine; }
+
     // Painting ---------------------------------------------------------------
     // What the selection covers on screen: the area without the current
     // cell, in the edit view a ring around the area when the grid is 3-D.
@@ -164,10 +177,21 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     // The content moves through SetOffsetXY only.
     void scrollContentsBy(int dx, int dy) override;
 
 private:
+    // Mouse tracking (for the cursor over borders) and drops.
+    void InitMouse();
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, TPoint at, bool doubleClick);
+    void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, TPoint at);
+    void PaintSizingLine(QPainter& painter) const;
     void Paint(const QRegion& region);
     void PaintGround(TXLPaintStruct& paint);
     void PaintCallout(QPainter& painter) const;
@@ -201,4 +225,7 @@ private:
     std::unique_ptr<TXLSelection> FSelection;
     // The strip's titles shown raised: the body's selection across the strip.
     TRect FTitleArea;
+    QRect FSizingLine;
+    // A left press happened here and its release raises Click.
+    bool FClicked = false;
 };

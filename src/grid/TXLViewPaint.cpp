@@ -107,6 +107,8 @@ void TXLView::Paint(const QRegion& region)
     }
     if (FGrid->GetCallout().View == this)
         PaintCallout(painter);
+    if (!FSizingLine.isEmpty())
+        PaintSizingLine(painter);
 }
 
 void TXLView::PaintGround(TXLPaintStruct& paint)
