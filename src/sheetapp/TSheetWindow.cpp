@@ -64,6 +64,7 @@ TSheetWindow::TSheetWindow(QWidget* parent) : QMainWindow(parent)
 
     ShowSheet(NewSheet());
     resize(800, 560);
+    FGrid->setFocus();
 }
 
 TSheetWindow::~TSheetWindow()
@@ -77,7 +78,8 @@ void TSheetWindow::BuildFileMenu()
     QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
     file->addAction(QStringLiteral("Открыть…"), QKeySequence::Open, this, [this] { Open(); });
     file->addAction(QStringLiteral("Сохранить"), QKeySequence::Save, this, [this] { Save(); });
-    file->addAction(QStringLiteral("Сохранить как…"), QKeySequence::SaveAs, this, [this] { SaveAs(); });
+    file->addAction(QStringLiteral("Сохранить как…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
+                    [this] { SaveAs(); });
     file->addSeparator();
     file->addAction(QStringLiteral("Печать…"), QKeySequence::Print, this, [this] { Print(); });
     file->addAction(QStringLiteral("Сохранить в PDF…"), this, [this] { SavePdf(); });

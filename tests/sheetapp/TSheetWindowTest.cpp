@@ -260,6 +260,26 @@ TEST_F(TSheetWindowTest, UndoTakesBackTheLastEditAndTheLastClear)
     EXPECT_EQ(Cell(Col, rInteger)->ClassType(), TXLCInteger::StaticClass());
 }
 
+// The menu's keys (Delete clears, Ctrl+Z undoes) belong to the open editor
+// while a cell is edited, and to the grid otherwise.
+TEST_F(TSheetWindowTest, EditKeysGoToTheOpenEditorFirst)
+{
+    ASSERT_TRUE(Window->OpenFile(File));
+    Select(Col, rString);
+    Key(Qt::Key_F2);
+    ASSERT_TRUE(Grid()->GetEditing());
+    Key(Qt::Key_Home);
+    Key(Qt::Key_Delete);
+    ASSERT_TRUE(Grid()->GetEditing());
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Text(Col, rString), QStringLiteral("екст"));
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Text(Col, rString), QStringLiteral("текст"));
+    Select(Col, rInteger);
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(Text(Col, rInteger), QString());
+}
+
 TEST_F(TSheetWindowTest, InsertingAndDeletingLinesShiftsCells)
 {
     ASSERT_TRUE(Window->OpenFile(File));
