@@ -370,6 +370,11 @@ TEST_F(TSheetWindowTest, DamagedFileIsRefusedWithTheReadersMessageAndTheSheetSta
         EXPECT_EQ(Window->FileName(), File);
         EXPECT_EQ(Text(Col, rString), QStringLiteral("несохранённое"));
     }
+    // A file that is not there is said so, too.
+    Reports.clear();
+    EXPECT_FALSE(Window->OpenFile(Dir.filePath(QStringLiteral("absent.sheet"))));
+    EXPECT_EQ(Reports.size(), 1);
+    EXPECT_EQ(Window->Sheet(), shown);
     // The window goes on working.
     TypeInto(Col, rString, QStringLiteral("дальше"));
     EXPECT_EQ(Text(Col, rString), QStringLiteral("дальше"));
