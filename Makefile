@@ -18,9 +18,9 @@ $(BUILD)/build.ninja:
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
-# The program and the command-line tool only, not the tests.
+# The program, the command-line tool and the sheet editor, not the tests.
 programs: deps $(BUILD)/build.ninja
-	cmake --build $(BUILD) -j $(JOBS) --target calorix calorix-cli
+	cmake --build $(BUILD) -j $(JOBS) --target calorix calorix-cli calorix-sheet
 
 # Starts the window; without a display, says how and shows the command-line
 # tool's calculations instead.

@@ -4,22 +4,17 @@
 #include "grid/TRAVazo.h"
 #include "grid/TXLSelection.h"
 #include "grid/TXLView.h"
-#include "grid/XLCopyText.h"
+#include "grid/XLCopyData.h"
+#include "grid/XLPrintDialogs.h"
 #include "grid/XLPrinting.h"
 #include "sheet/TXLManager.h"
-#include "sheet/TXLRange.h"
 #include "sheet/TXLSheet.h"
-#include "stream/XLClipboard.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QDateTime>
-#include <QFileDialog>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QMimeData>
-#include <QPrintDialog>
-#include <QPrinter>
 
 TResultActions::TResultActions(TRAVazo* grid, std::function<int()> calculation)
     : QObject(grid), FGrid(grid), FCalculation(std::move(calculation))
@@ -54,14 +49,7 @@ std::unique_ptr<QMimeData> TResultActions::CopyData() const
         if (selected.Width() * selected.Height() > 1)
             bounds = selected;
     }
-    TXLRange range(sheet, bounds);
-    std::unique_ptr<QMimeData> mime = MakeRangeMimeData(range);
-    if (!mime)
-        mime = std::make_unique<QMimeData>();
-    const std::vector<QStringList> table = XLTableText(*sheet, bounds);
-    mime->setText(XLTableToTsv(table));
-    mime->setHtml(XLTableToHtml(table));
-    return mime;
+    return XLCopyMimeData(*sheet, bounds);
 }
 
 void TResultActions::Copy()
@@ -84,23 +72,14 @@ bool TResultActions::SavePdf(const QString& fileName)
 void TResultActions::PrintWithDialog()
 {
     TXLSheet* sheet = FGrid->GetSheet();
-    if (!sheet || FCalculation() == 0)
-        return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(CalculationTitle(FCalculation()));
-    QPrintDialog dialog(&printer, FGrid->window());
-    if (dialog.exec() == QDialog::Accepted)
-        XLPrintSheet(*sheet, printer, Heading());
+    if (sheet && FCalculation() != 0)
+        XLPrintWithDialog(*sheet, FGrid->window(), CalculationTitle(FCalculation()), Heading());
 }
 
 void TResultActions::SavePdfWithDialog()
 {
-    if (!FGrid->GetSheet() || FCalculation() == 0)
-        return;
-    const QString fileName = QFileDialog::getSaveFileName(FGrid->window(), QStringLiteral("Сохранить в PDF"),
-                                                          CalculationTitle(FCalculation()) + QStringLiteral(".pdf"),
-                                                          QStringLiteral("PDF (*.pdf)"));
-    if (!fileName.isEmpty() && !SavePdf(fileName))
-        QMessageBox::warning(FGrid->window(), QStringLiteral("Calorix"),
-                             QStringLiteral("Не удалось записать файл ") + fileName);
+    TXLSheet* sheet = FGrid->GetSheet();
+    if (sheet && FCalculation() != 0)
+        XLSavePdfWithDialog(*sheet, FGrid->window(), CalculationTitle(FCalculation()) + QStringLiteral(".pdf"),
+                            Heading());
 }

@@ -1,0 +1,462 @@
+// The sheet editor used as a person uses it: a sheet holding every cell
+// class is opened, one cell of each editable class is changed, saved,
+// reopened and compared; undo, clear, the clipboard, inserting and deleting
+// lines; a damaged file is refused with the reader's message and the sheet
+// shown stays; the status line and the title; the main program's state
+// files and the shipped sheets open.
+#include "support/QtWidgetsTestEnvironment.h"
+
+#include "TForm1.h"
+#include "TSheetEdits.h"
+#include "TSheetWindow.h"
+#include "base/FormatSettings.h"
+#include "base/Variant.h"
+#include "grid/TRAVazo.h"
+#include "grid/TXLView.h"
+#include "sheet/TXLCBoolean.h"
+#include "sheet/TXLCCurrency.h"
+#include "sheet/TXLCDateTime.h"
+#include "sheet/TXLCDouble.h"
+#include "sheet/TXLCFormula.h"
+#include "sheet/TXLCGroup.h"
+#include "sheet/TXLCInteger.h"
+#include "sheet/TXLCPicture.h"
+#include "sheet/TXLCString.h"
+#include "sheet/TXLCStrings.h"
+#include "sheet/TXLCUrl.h"
+#include "sheet/TXLCell.h"
+#include "sheet/TXLPicture.h"
+#include "sheet/TXLSheet.h"
+#include "stream/XLSheetFile.h"
+
+#include <QAbstractItemView>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+void Settle()
+{
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+}
+
+// Column B of the test sheet, one class a row.
+constexpr int Col = 1;
+enum Row { rString, rStrings, rInteger, rDouble, rCurrency, rFormula, rDateTime, rBoolean, rPicture, rUrl, rGroup,
+           RowCount };
+
+QImage RedSquare()
+{
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    return image;
+}
+
+// Writes a sheet with a cell of every class through the model.
+void WriteEveryClass(const QString& fileName)
+{
+    TXLSheet sheet;
+    sheet.SetColCount(4);
+    sheet.SetRowCount(RowCount + 2);
+    const auto put = [&](int row, const TXLCellClass* cellClass) {
+        sheet.SetCellClass(Col, row, cellClass);
+        return sheet.GetCell(Col, row);
+    };
+    put(rString, TXLCString::StaticClass())->SetValue(Variant(u"текст"));
+    TXLCell* list = put(rStrings, TXLCStrings::StaticClass());
+    list->SetString(QStringLiteral("один\r\nдва\r\nтри\r\n"));
+    list->SetInteger(0);
+    list->SetEditor(2);  // the combo box
+    put(rInteger, TXLCInteger::StaticClass())->SetValue(Variant(int32_t{42}));
+    put(rDouble, TXLCDouble::StaticClass())->SetValue(Variant(3.25));
+    put(rCurrency, TXLCCurrency::StaticClass())->SetValue(Variant::FromCurrency(12'345'0000));
+    put(rFormula, TXLCFormula::StaticClass())->SetString(QStringLiteral("B3*2"));
+    put(rDateTime, TXLCDateTime::StaticClass())->SetValue(Variant::FromDateTime(45000.5));
+    put(rBoolean, TXLCBoolean::StaticClass())->SetValue(Variant(true));
+    TXLPicture picture;
+    picture.SetImage(RedSquare());
+    put(rPicture, TXLCPicture::StaticClass())->SetObject(&picture);
+    put(rUrl, TXLCUrl::StaticClass())->SetValue(Variant(u"https://example.org/"));
+    // A group over two rows folds the second.
+    TXLCell* group = put(rGroup, TXLCGroup::StaticClass());
+    group->SetBounds(Rect(0, 0, 1, 2));
+    group->SetValue(Variant(false));
+    SaveSheetToFile(sheet, fileName);
+}
+
+class TSheetWindowTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        Window = std::make_unique<TSheetWindow>();
+        Window->Report = [this](const QString& message) { Reports << message; };
+        Window->AskSave = [this] {
+            ++Asked;
+            return Answer;
+        };
+        Window->show();
+        Window->activateWindow();
+        QApplication::setActiveWindow(Window.get());
+        Settle();
+        File = Dir.filePath(QStringLiteral("every.sheet"));
+        WriteEveryClass(File);
+    }
+    void TearDown() override
+    {
+        Window->AskSave = [] { return QMessageBox::Discard; };
+        Window.reset();
+    }
+
+    TRAVazo* Grid() const { return Window->Grid(); }
+    TXLCell* Cell(int col, int row) const { return Window->Sheet()->GetPeekCell(col, row); }
+    QString Text(int col, int row) const { return Cell(col, row) ? Cell(col, row)->GetText() : QString(); }
+    void Select(int col, int row)
+    {
+        Grid()->setFocus();
+        Grid()->SetCurPos({col, row});
+        Settle();
+    }
+    void Type(const QString& text)
+    {
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, c.toUpper().unicode(), Qt::NoModifier, QString(c));
+            QApplication::sendEvent(QApplication::focusWidget(), &press);
+        }
+        Settle();
+    }
+    void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QTest::keyClick(QApplication::focusWidget(), key, mods);
+        Settle();
+    }
+    // Types text into a cell and commits it with Enter.
+    void TypeInto(int col, int row, const QString& text)
+    {
+        Select(col, row);
+        Type(text);
+        Key(Qt::Key_Return);
+    }
+
+    QTemporaryDir Dir;
+    QString File;
+    std::unique_ptr<TSheetWindow> Window;
+    QStringList Reports;
+    QMessageBox::StandardButton Answer = QMessageBox::Cancel;
+    int Asked = 0;
+    TFormatSettingsOverride Point{FormatSettings::WithDecimalSeparator(u'.')};
+};
+
+TEST_F(TSheetWindowTest, EveryClassEditedSavedAndReopenedKeepsItsCells)
+{
+    ASSERT_TRUE(Window->OpenFile(File)) << Reports.join(u'\n').toStdString();
+    EXPECT_EQ(Text(Col, rFormula), QStringLiteral("84"));
+
+    // The string and the pick list through their editors, by keyboard.
+    TypeInto(Col, rString, QStringLiteral("новый"));
+    Select(Col, rStrings);
+    Key(Qt::Key_F4);
+    QComboBox* combo = nullptr;
+    for (QWidget* w = QApplication::focusWidget(); w && !combo; w = w->parentWidget())
+        combo = qobject_cast<QComboBox*>(w);
+    ASSERT_NE(combo, nullptr);
+    QTest::keyClick(combo->view(), Qt::Key_Down);
+    QTest::keyClick(combo->view(), Qt::Key_Down);
+    QTest::keyClick(combo->view(), Qt::Key_Return);
+    Settle();
+    Grid()->EndEditing();
+    EXPECT_EQ(Text(Col, rStrings), QStringLiteral("три"));
+    // The other classes' editors are built separately and tested with their
+    // keyboard there; here their values go in through the cell, as an
+    // editor's save does.
+    Cell(Col, rInteger)->SetValue(Variant(QStringLiteral("-7")));
+    Cell(Col, rDouble)->SetValue(Variant(QStringLiteral("0.125")));
+    Cell(Col, rCurrency)->SetValue(Variant::FromCurrency(5'0000));
+    Cell(Col, rFormula)->SetString(QStringLiteral("B3+B4"));
+    Cell(Col, rDateTime)->SetValue(Variant::FromDateTime(36526.25));
+    Cell(Col, rBoolean)->SetValue(Variant(false));
+    Cell(Col, rUrl)->SetValue(Variant(u"https://example.org/новая"));
+    Cell(Col, rGroup)->SetValue(Variant(true));
+    EXPECT_TRUE(Window->windowTitle().endsWith(u'*')) << Window->windowTitle().toStdString();
+
+    const QString saved = Dir.filePath(QStringLiteral("saved.sheet"));
+    ASSERT_TRUE(Window->SaveFile(saved));
+    EXPECT_EQ(Window->windowTitle(), QStringLiteral("Calorix — saved.sheet"));
+
+    TSheetWindow reopened;
+    reopened.Report = [this](const QString& message) { Reports << message; };
+    ASSERT_TRUE(reopened.OpenFile(saved)) << Reports.join(u'\n').toStdString();
+    for (int row = 0; row < RowCount; ++row) {
+        SCOPED_TRACE(row);
+        TXLCell* before = Cell(Col, row);
+        TXLCell* after = reopened.Sheet()->GetPeekCell(Col, row);
+        ASSERT_NE(after, nullptr);
+        EXPECT_EQ(after->ClassType(), before->ClassType());
+        EXPECT_EQ(after->GetText(), before->GetText());
+        EXPECT_EQ(after->GetString(), before->GetString());
+        EXPECT_TRUE(after->GetValue() == before->GetValue());
+    }
+    TXLSheet& again = *reopened.Sheet();
+    EXPECT_EQ(again.GetCell(Col, rString)->GetText(), QStringLiteral("новый"));
+    EXPECT_EQ(again.GetCell(Col, rStrings)->GetInteger(), 2);
+    EXPECT_EQ(again.GetCell(Col, rInteger)->GetInteger(), -7);
+    EXPECT_DOUBLE_EQ(again.GetCell(Col, rDouble)->GetDouble(), 0.125);
+    EXPECT_EQ(static_cast<TXLCFormula*>(again.GetCell(Col, rFormula))->GetFormula(), QStringLiteral("B3+B4"));
+    EXPECT_DOUBLE_EQ(again.GetCell(Col, rFormula)->GetDouble(), -6.875);
+    EXPECT_FALSE(again.GetCell(Col, rBoolean)->GetBoolean());
+    EXPECT_TRUE(again.GetCell(Col, rGroup)->GetBoolean());
+    EXPECT_EQ(again.GetCell(Col, rGroup)->GetBounds().Height(), 2);
+    const auto* picture = static_cast<TXLCPicture*>(again.GetCell(Col, rPicture))->GetPicture();
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->GetImage().size(), QSize(4, 4));
+}
+
+TEST_F(TSheetWindowTest, UndoTakesBackTheLastEditAndTheLastClear)
+{
+    ASSERT_TRUE(Window->OpenFile(File));
+    EXPECT_FALSE(Window->Edits()->UndoAction()->isEnabled());
+    TypeInto(Col, rString, QStringLiteral("первый"));
+    TypeInto(Col, rString, QStringLiteral("второй"));
+    ASSERT_EQ(Text(Col, rString), QStringLiteral("второй"));
+    EXPECT_TRUE(Window->Edits()->UndoAction()->isEnabled());
+    Window->Edits()->UndoAction()->trigger();
+    EXPECT_EQ(Text(Col, rString), QStringLiteral("первый"));
+    // One step only.
+    EXPECT_FALSE(Window->Edits()->CanUndo());
+    Window->Edits()->Undo();
+    EXPECT_EQ(Text(Col, rString), QStringLiteral("первый"));
+
+    // An editor opened and closed without a change leaves nothing to undo.
+    Select(Col, rString);
+    Key(Qt::Key_F2);
+    Key(Qt::Key_Return);
+    EXPECT_FALSE(Window->Edits()->CanUndo());
+
+    // Typing into a position without a cell, then undo: empty again.
+    TypeInto(3, 1, QStringLiteral("x"));
+    ASSERT_EQ(Text(3, 1), QStringLiteral("x"));
+    Window->Edits()->Undo();
+    EXPECT_EQ(Text(3, 1), QString());
+
+    Select(Col, rInteger);
+    Window->Edits()->Clear();
+    EXPECT_EQ(Text(Col, rInteger), QString());
+    Window->Edits()->Undo();
+    EXPECT_EQ(Text(Col, rInteger), QStringLiteral("42"));
+    EXPECT_EQ(Cell(Col, rInteger)->ClassType(), TXLCInteger::StaticClass());
+}
+
+// The menu's keys (Delete clears, Ctrl+Z undoes) belong to the open editor
+// while a cell is edited, and to the grid otherwise.
+TEST_F(TSheetWindowTest, EditKeysGoToTheOpenEditorFirst)
+{
+    ASSERT_TRUE(Window->OpenFile(File));
+    Select(Col, rString);
+    Key(Qt::Key_F2);
+    ASSERT_TRUE(Grid()->GetEditing());
+    Key(Qt::Key_Home);
+    Key(Qt::Key_Delete);
+    ASSERT_TRUE(Grid()->GetEditing());
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Text(Col, rString), QStringLiteral("екст"));
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Text(Col, rString), QStringLiteral("текст"));
+    Select(Col, rInteger);
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(Text(Col, rInteger), QString());
+}
+
+TEST_F(TSheetWindowTest, InsertingAndDeletingLinesShiftsCells)
+{
+    ASSERT_TRUE(Window->OpenFile(File));
+    TypeInto(Col, rString, QStringLiteral("до"));
+    const int rows = Window->Sheet()->GetRowCount();
+    const int cols = Window->Sheet()->GetColCount();
+    Select(0, rString);
+    Window->Edits()->InsertRow();
+    EXPECT_EQ(Window->Sheet()->GetRowCount(), rows + 1);
+    EXPECT_EQ(Text(Col, rString), QString());
+    EXPECT_EQ(Text(Col, rString + 1), QStringLiteral("до"));
+    EXPECT_EQ(Text(Col, rInteger + 1), QStringLiteral("42"));
+    // A shifted sheet has nothing to undo: the step would land elsewhere.
+    EXPECT_FALSE(Window->Edits()->CanUndo());
+
+    Select(0, rString);
+    Window->Edits()->InsertColumn();
+    EXPECT_EQ(Window->Sheet()->GetColCount(), cols + 1);
+    EXPECT_EQ(Text(Col + 1, rInteger + 1), QStringLiteral("42"));
+    Window->Edits()->DeleteColumn();
+    Window->Edits()->DeleteRow();
+    EXPECT_EQ(Window->Sheet()->GetRowCount(), rows);
+    EXPECT_EQ(Window->Sheet()->GetColCount(), cols);
+    EXPECT_EQ(Text(Col, rString), QStringLiteral("до"));
+    EXPECT_EQ(Text(Col, rInteger), QStringLiteral("42"));
+}
+
+TEST_F(TSheetWindowTest, CopyCutAndPasteCarryClassAndText)
+{
+    ASSERT_TRUE(Window->OpenFile(File));
+    Select(Col, rInteger);
+    Window->Edits()->Copy();
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(mime, nullptr);
+    EXPECT_EQ(mime->text().trimmed(), QStringLiteral("42"));
+    Select(3, 0);
+    Window->Edits()->Paste();
+    ASSERT_NE(Cell(3, 0), nullptr);
+    EXPECT_EQ(Cell(3, 0)->ClassType(), TXLCInteger::StaticClass());
+    EXPECT_EQ(Text(3, 0), QStringLiteral("42"));
+
+    Select(Col, rDouble);
+    Window->Edits()->Cut();
+    EXPECT_EQ(Text(Col, rDouble), QString());
+    Select(3, 1);
+    Window->Edits()->Paste();
+    EXPECT_EQ(Cell(3, 1)->ClassType(), TXLCDouble::StaticClass());
+    EXPECT_DOUBLE_EQ(Cell(3, 1)->GetDouble(), 3.25);
+}
+
+TEST_F(TSheetWindowTest, DamagedFileIsRefusedWithTheReadersMessageAndTheSheetStays)
+{
+    ASSERT_TRUE(Window->OpenFile(File));
+    TypeInto(Col, rString, QStringLiteral("несохранённое"));
+    TXLSheet* shown = Window->Sheet();
+    QFile source(File);
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QByteArray bytes = source.readAll();
+    struct Damage {
+        const char* Name;
+        QByteArray Bytes;
+    };
+    const Damage damages[] = {
+        {"truncated", bytes.left(bytes.size() / 2)},
+        {"no sheet file", QByteArray("not a sheet at all")},
+        {"empty", QByteArray()},
+    };
+    for (const Damage& damage : damages) {
+        SCOPED_TRACE(damage.Name);
+        const QString name = Dir.filePath(QString::fromLatin1(damage.Name));
+        QFile out(name);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(damage.Bytes);
+        out.close();
+        std::string reader;
+        try {
+            TXLSheet scratch;
+            LoadSheetFromFile(scratch, name);
+        } catch (const std::exception& e) {
+            reader = e.what();
+        }
+        ASSERT_FALSE(reader.empty());
+        Reports.clear();
+        EXPECT_FALSE(Window->OpenFile(name));
+        ASSERT_EQ(Reports.size(), 1);
+        EXPECT_TRUE(Reports[0].contains(QString::fromStdString(reader))) << Reports[0].toStdString();
+        EXPECT_EQ(Window->Sheet(), shown);
+        EXPECT_EQ(Window->FileName(), File);
+        EXPECT_EQ(Text(Col, rString), QStringLiteral("несохранённое"));
+    }
+    // A file that is not there is said so, too.
+    Reports.clear();
+    EXPECT_FALSE(Window->OpenFile(Dir.filePath(QStringLiteral("absent.sheet"))));
+    EXPECT_EQ(Reports.size(), 1);
+    EXPECT_EQ(Window->Sheet(), shown);
+    // The window goes on working.
+    TypeInto(Col, rString, QStringLiteral("дальше"));
+    EXPECT_EQ(Text(Col, rString), QStringLiteral("дальше"));
+}
+
+TEST_F(TSheetWindowTest, StatusLineNamesTheCurrentCellAndItsClass)
+{
+    ASSERT_TRUE(Window->OpenFile(File));
+    struct Case {
+        int Col, Row;
+        const char* Name;
+        const char* Class;
+    };
+    const Case cases[] = {
+        {1, 2, "B3", "TXLCInteger"},
+        {1, 5, "B6", "TXLCFormula"},
+        {0, 0, "A1", "TXLCString"},
+        {1, 1, "B2", "TXLCStrings"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Select(c.Col, c.Row);
+        EXPECT_EQ(Window->CellNameText(), QString::fromLatin1(c.Name));
+        EXPECT_EQ(Window->CellClassText(), QString::fromLatin1(c.Class));
+        const QList<QLabel*> labels = Window->statusBar()->findChildren<QLabel*>();
+        QStringList shown;
+        for (const QLabel* label : labels)
+            shown << label->text();
+        EXPECT_TRUE(shown.contains(QString::fromLatin1(c.Name))) << shown.join(u' ').toStdString();
+        EXPECT_TRUE(shown.contains(QString::fromLatin1(c.Class))) << shown.join(u' ').toStdString();
+    }
+    // The arrow keys move it too.
+    Select(1, 2);
+    Key(Qt::Key_Down);
+    EXPECT_EQ(Window->CellNameText(), QStringLiteral("B4"));
+}
+
+TEST_F(TSheetWindowTest, UnsavedChangesAreAskedAboutBeforeTheyGo)
+{
+    ASSERT_TRUE(Window->OpenFile(File));
+    EXPECT_EQ(Window->windowTitle(), QStringLiteral("Calorix — every.sheet"));
+    // Nothing changed: nothing asked.
+    EXPECT_TRUE(Window->MaybeDiscard());
+    EXPECT_EQ(Asked, 0);
+    TypeInto(Col, rString, QStringLiteral("изменено"));
+    EXPECT_EQ(Window->windowTitle(), QStringLiteral("Calorix — every.sheet*"));
+    Answer = QMessageBox::Cancel;
+    EXPECT_FALSE(Window->close());
+    EXPECT_EQ(Asked, 1);
+    EXPECT_TRUE(Window->isVisible());
+    Answer = QMessageBox::Save;
+    EXPECT_TRUE(Window->MaybeDiscard());
+    EXPECT_EQ(Window->windowTitle(), QStringLiteral("Calorix — every.sheet"));
+    TXLSheet check;
+    LoadSheetFromFile(check, File);
+    EXPECT_EQ(check.GetCell(Col, rString)->GetText(), QStringLiteral("изменено"));
+    TypeInto(Col, rString, QStringLiteral("ещё"));
+    Answer = QMessageBox::Discard;
+    EXPECT_TRUE(Window->close());
+}
+
+// The main program's state files and the shipped sheets are sheet files too.
+TEST_F(TSheetWindowTest, StateFilesAndShippedSheetsOpen)
+{
+    const QString config = Dir.filePath(QStringLiteral("Config"));
+    TForm1 form{TUserStateStore(config)};
+    ASSERT_TRUE(form.FormClose().isEmpty());
+    for (int n = 1; n <= 8; ++n) {
+        SCOPED_TRACE(n);
+        ASSERT_TRUE(Window->OpenFile(QDir(config).filePath(QStringLiteral("config%1.ini").arg(n))))
+            << Reports.join(u'\n').toStdString();
+        EXPECT_EQ(Window->windowTitle(), QStringLiteral("Calorix — config%1.ini").arg(n));
+        EXPECT_EQ(Window->Sheet()->GetRowCount(), form.XLSheet(n).GetRowCount());
+        EXPECT_EQ(Window->Sheet()->GetColCount(), form.XLSheet(n).GetColCount());
+        EXPECT_EQ(Window->Sheet()->GetCell(0, 1)->GetText(), form.XLSheet(n).GetCell(0, 1)->GetText());
+    }
+    for (int n = 0; n <= 8; ++n) {
+        SCOPED_TRACE(n);
+        const QString shipped = QStringLiteral(CALORIX_SHEETS_DIR "/XLSheet%1.sheet").arg(n);
+        ASSERT_TRUE(Window->OpenFile(shipped)) << Reports.join(u'\n').toStdString();
+        EXPECT_EQ(Window->Sheet()->GetRowCount(), form.XLSheet(n).GetRowCount());
+    }
+}
+
+}  // namespace
