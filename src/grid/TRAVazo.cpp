@@ -49,6 +49,7 @@ TRAVazo::~TRAVazo()
     SetTimer(nullptr);
     FAlter = {};
     EndEditing();
+    DoneHints();
     FEditHost.reset();
     Deactivate();
     SetHorzLink(nullptr);
@@ -73,6 +74,7 @@ void TRAVazo::SetSheet(TXLSheet* sheet)
     FAlter.Proc = nullptr;
     if (FSheet) {
         EndEditing();
+        CloseHints();
         FSheet->RemoveUser(this);
     }
     FSheet = sheet;
@@ -384,6 +386,7 @@ void TRAVazo::SelectionChanged(TXLView* view)
 
 void TRAVazo::ViewMouseDown(TXLView* view, Qt::KeyboardModifiers modifiers)
 {
+    CloseHints();
     if (FDesignMode && (modifiers.testFlag(Qt::ControlModifier) || FEditView != FViews[sClient]))
         SetEditView(view);
     if (!IsActive())

@@ -23,6 +23,7 @@
 #include <QEvent>
 #include <QMetaObject>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 
@@ -31,6 +32,8 @@
 #include <vector>
 
 class QTimer;
+class TXLHintMemo;
+class TXLHintWindow;
 class TXLProRange;
 class TXLSelection;
 class TXLView;
@@ -96,7 +99,7 @@ public:
     // The grid's own colour: the frame, and the views without a sheet.
     TColor GetColor() const { return FColor; }
     void SetColor(TColor color);
-    // Comment marks in the cells (and, later, cell hints).
+    // Comment marks in the cells and the hint tooltips.
     bool GetShowHint() const { return FShowHint; }
     void SetShowHint(bool show);
     // The 3-D look: a sunken single border and the selection's ring.
@@ -193,6 +196,26 @@ public:
     // The page ends of the print layout, per axis the line one past each
     // page; false when no print layout is known (no page-break lines).
     virtual bool GetPageBreaks(std::vector<int>& colBreaks, std::vector<int>& rowBreaks) const;
+
+    // Cell hints and comments (TRAVazoHints.cpp) ----------------------------
+    // Whether a comment note is open.
+    bool GetEditHint() const;
+    // Closes an open note (saving it); open: ends editing and opens a note
+    // for the current cell of the body.
+    void SetEditHint(bool open);
+    TXLHintMemo* GetHintMemo() const;
+    // The tooltip, made on first use.
+    TXLHintWindow* GetHintWindow();
+    // Hides a showing tooltip.
+    void CancelHint();
+    // Closes the note (saving it) and hides the tooltip.
+    void CloseHints();
+    // The point in the body view the last tooltip or note pointed at.
+    QPoint GetHintAnchor() const { return FHintAnchor; }
+    void SetHintAnchor(const QPoint& anchor) { FHintAnchor = anchor; }
+    // A closing note: the grid forgets it and, when the note had the focus,
+    // takes the focus back.
+    void HintMemoClosed(TXLHintMemo* memo, bool hadFocus);
 
     // Called by the views.
     void CurrentChanged(TXLView* view);
@@ -302,6 +325,9 @@ private:
     // Repaints the area a callout covers: the line to its anchor and the
     // note's shadow.
     void InvalidateCallout();
+    // At destruction: closes the note and deletes the tooltip while the
+    // views still exist.
+    void DoneHints();
 
     TXLSheet* FSheet = nullptr;
     std::array<TXLView*, 4> FViews{};
@@ -328,6 +354,11 @@ private:
     bool FDesignMode = false;
     bool FDestroying = false;
     TXLCallout FCallout;
+    // The open comment note (a Qt child of the body's viewport) and the
+    // tooltip (a Qt child of the grid, deleted before the views).
+    QPointer<TXLHintMemo> FHintMemo;
+    TXLHintWindow* FHintWindow = nullptr;
+    QPoint FHintAnchor;
     QMetaObject::Connection FFocusConnection;
     // Whether the focus widget of the application is the grid or inside it.
     bool FFocusInside = false;

@@ -20,6 +20,9 @@ TXLEditMode TRAVazo::GetEditMode() const
 
 void TRAVazo::SetEditMode(TXLEditMode mode)
 {
+    // An open comment note is saved before any edit mode takes effect.
+    if (GetEditHint())
+        SetEditHint(false);
     if (!FEditHost)
         return;
     if (mode == emNone) {

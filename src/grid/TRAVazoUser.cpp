@@ -1,6 +1,7 @@
 // The grid as a sheet user: what it does with each notice of its sheet.
 #include "grid/TRAVazo.h"
 
+#include "grid/TXLHintMemo.h"
 #include "grid/TXLView.h"
 #include "sheet/TXLBaseStyle.h"
 #include "sheet/TXLCell.h"
@@ -116,6 +117,8 @@ void TRAVazo::CloseEditor(TXLCell* cell)
 {
     if (GetEditing() && FEditHost->GetEditCell() == cell)
         EndEditing();
+    if (GetHintMemo() && GetHintMemo()->IsOn(cell))
+        SetEditHint(false);
 }
 
 void TRAVazo::ResetSelection(bool clear)

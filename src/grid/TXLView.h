@@ -21,6 +21,7 @@
 #include <memory>
 #include <vector>
 
+class QHelpEvent;
 class QPainter;
 class TRAVazo;
 class TXLPicture;
@@ -171,7 +172,18 @@ public:
     void PaintLayout(QPainter& painter, const std::vector<int>& colBreaks, const std::vector<int>& rowBreaks,
                      const QRect& paintRect) const;
 
+    // Hints (TXLViewHints.cpp) -------------------------------------------------
+    // The hint text follows the cell under the mouse; a change cancels a
+    // showing tooltip.
+    void TrackHint(QPoint client);
+    // The hint text of the cell under the mouse as last tracked.
+    const QString& GetHintText() const { return FHintText; }
+    // The hint of the cell at a client point ("" where hints are off), and
+    // that cell.
+    QString HintAt(QPoint client, TPoint* cell = nullptr) const;
+
 protected:
+    bool viewportEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
@@ -204,6 +216,8 @@ private:
     // Scrolls before a key moves the cursor.
     void KeyScroll(TXLKeyScroll scroll);
     QColor ViewColor() const;
+    // A tooltip is asked for: true when the view answered it.
+    bool HintShow(const QHelpEvent& event);
 
     TRAVazo* FGrid;
     TXLSector FSector;
@@ -228,4 +242,5 @@ private:
     QRect FSizingLine;
     // A left press happened here and its release raises Click.
     bool FClicked = false;
+    QString FHintText;
 };

@@ -131,7 +131,10 @@ void TXLView::mouseDoubleClickEvent(QMouseEvent* event)
 
 void TXLView::mouseMoveEvent(QMouseEvent* event)
 {
-    XLGuardEvent([&] { MouseMove(ToPoint(event->position()), event->buttons(), event->modifiers()); });
+    XLGuardEvent([&] {
+        TrackHint(event->position().toPoint());
+        MouseMove(ToPoint(event->position()), event->buttons(), event->modifiers());
+    });
     event->accept();
 }
 
