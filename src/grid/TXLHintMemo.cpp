@@ -70,19 +70,28 @@ TXLHintMemo::TXLHintMemo(TXLView* view, TPoint pos)
     const TXLCell* cell = FSection ? FSection->GetCell(FPos.X, FPos.Y) : nullptr;
     const QString text = cell ? cell->GetHint() : QString();
     setPlainText(text);
-    TRect area;
-    const QRect cellRect = view->CalcRect(view->ExpandArea(PointRect(FPos)), cmFull, area) ? ToQ(area) : QRect();
+    const QRect cellRect = CellRect();
     resize(DefaultWidth, XLHintMinHeight);
     const int textHeight = XLCalcTextHeight(*this, TextIndent, haLeft, text);
     setGeometry(XLPlaceHintMemo(cellRect, DefaultWidth, textHeight, view->viewport()->size()));
     show();
-    FAnchor = XLHintAnchor(cellRect);
-    FGrid->SetHintAnchor(FAnchor);
+    FGrid->SetHintAnchor(XLHintAnchor(cellRect));
     UpdateCallout();
     setFocus(Qt::OtherFocusReason);
 }
 
 TXLHintMemo::~TXLHintMemo() = default;
+
+QRect TXLHintMemo::CellRect() const
+{
+    TRect area;
+    return FView->CalcRect(FView->ExpandArea(PointRect(FPos)), cmFull, area) ? ToQ(area) : QRect();
+}
+
+QPoint TXLHintMemo::GetAnchor() const
+{
+    return XLHintAnchor(CellRect());
+}
 
 bool TXLHintMemo::IsOn(const TXLCell* cell) const
 {
@@ -221,19 +230,12 @@ void TXLHintMemo::focusOutEvent(QFocusEvent* event)
         XLGuardEvent([&] { Close(); });
 }
 
-void TXLHintMemo::moveEvent(QMoveEvent* event)
-{
-    QPlainTextEdit::moveEvent(event);
-    // Not dragged by its frame: the view scrolled, and the cell with it.
-    if (FBound && isVisible() && FDrag == hhClient)
-        FAnchor += event->pos() - event->oldPos();
-}
-
 void TXLHintMemo::UpdateCallout()
 {
     if (!FBound || !isVisible())
         return;
     const QRect bounds = geometry();
-    FGrid->SetCallout(FView, bounds.adjusted(3, 3, -3, -3), FAnchor);
-    FView->viewport()->update(bounds.united(QRect(FAnchor, QSize(1, 1))).adjusted(-7, -7, 7, 7));
+    const QPoint anchor = GetAnchor();
+    FGrid->SetCallout(FView, bounds.adjusted(3, 3, -3, -3), anchor);
+    FView->viewport()->update(bounds.united(QRect(anchor, QSize(1, 1))).adjusted(-7, -7, 7, 7));
 }

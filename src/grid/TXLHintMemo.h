@@ -47,7 +47,9 @@ public:
     // Whether the note is bound to this cell.
     bool IsOn(const TXLCell* cell) const;
     TPoint GetPosition() const { return FPos; }
-    QPoint GetAnchor() const { return FAnchor; }
+    // The point the callout ends at: one pixel inside the top-right corner
+    // of the cell (its merged area included) where the view shows it now.
+    QPoint GetAnchor() const;
     // The text's lines as shown, every soft-wrapped line on its own.
     QStringList VisualLines() const;
 
@@ -55,12 +57,13 @@ protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
 
 private:
     void PaintFrame();
     // Presses, drags and hovers on the frame; false for the text area.
     bool FrameMouse(QMouseEvent* event);
+    // The cell's pixel rectangle in the view (empty when it has none).
+    QRect CellRect() const;
     // The callout follows the note after it opened or was dragged; the
     // view repaints around it. Scrolling moves note, anchor and callout
     // together without it.
@@ -70,7 +73,6 @@ private:
     TXLView* FView;
     TXLSection* FSection;
     TPoint FPos;
-    QPoint FAnchor;
     bool FBound = true;
     // A drag on the frame: what was hit, where (global) and the bounds then.
     TXLHintHit FDrag = hhClient;
