@@ -47,7 +47,6 @@ void TXLHintWindow::ActivateHintData(const QPoint& screenPos, const QString& tex
     }
     move(pos);
     show();
-    raise();
     FTimer.start();
     if (!view)
         return;
