@@ -8,12 +8,14 @@
 #include "sheet/TXLSection.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTest>
 #include <QToolTip>
 
 #include <functional>
+#include <stdexcept>
 
 namespace {
 
@@ -306,6 +308,48 @@ TEST_F(HintMemoTest, DestroyingTheGridSavesTheNote)
     memo->setPlainText(QStringLiteral("last words"));
     Grid.reset();
     EXPECT_EQ(HintOf({3, 3}), QStringLiteral("last words"));
+}
+
+TEST_F(HintMemoTest, FocusGoingElsewhereClosesWithoutTakingItBack)
+{
+    TXLHintMemo* memo = Open({1, 1});
+    ASSERT_NE(memo, nullptr);
+    ASSERT_TRUE(memo->hasFocus());
+    memo->setPlainText(QStringLiteral("typed"));
+    QLineEdit elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    QApplication::setActiveWindow(&elsewhere);
+    elsewhere.setFocus();
+    ProcessEvents();
+    EXPECT_FALSE(Grid->GetEditHint());
+    EXPECT_EQ(HintOf({1, 1}), QStringLiteral("typed"));
+    EXPECT_EQ(QApplication::focusWidget(), &elsewhere);
+}
+
+TEST_F(HintMemoTest, ARefusingHintHandlerStillClosesTheNote)
+{
+    TXLHintMemo* memo = Open({1, 1});
+    ASSERT_NE(memo, nullptr);
+    QPointer<TXLHintMemo> watch(memo);
+    memo->setPlainText(QStringLiteral("no"));
+    Sheet->OnSetCellHint = [](TXLSheet*, TPoint, QString&) { throw std::runtime_error("refused"); };
+    EXPECT_THROW(Grid->SetEditHint(false), std::runtime_error);
+    EXPECT_FALSE(Grid->GetEditHint());
+    EXPECT_EQ(Grid->GetCallout().View, nullptr);
+    ASSERT_FALSE(watch.isNull());
+    EXPECT_FALSE(watch->isVisible());
+}
+
+TEST_F(HintMemoTest, TheSheetMayGoWhileANoteIsOpen)
+{
+    TXLHintMemo* memo = Open({1, 1});
+    ASSERT_NE(memo, nullptr);
+    memo->setPlainText(QStringLiteral("orphan"));
+    Sheet.reset();
+    EXPECT_FALSE(Grid->GetEditHint());
+    EXPECT_EQ(Grid->GetSheet(), nullptr);
+    ProcessEvents();
 }
 
 }  // namespace
