@@ -8,6 +8,7 @@
 #include "sheet/TXLSection.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -158,6 +159,13 @@ bool TXLHintMemo::event(QEvent* event)
         // The frame's mouse events stay here: passed on they would reach
         // the view, and a press there closes the note.
         XLGuardEvent([&] { FrameMouse(static_cast<QMouseEvent*>(event)); });
+        event->accept();
+        return true;
+    case QEvent::ContextMenu:
+        // A click on the frame opens no menu, and the grid's must not open
+        // over the note; the keyboard's menu key opens the text's menu.
+        if (static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Mouse)
+            break;
         event->accept();
         return true;
     default:

@@ -8,6 +8,7 @@
 #include "sheet/TXLSection.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
@@ -39,6 +40,7 @@ protected:
         ProcessEvents();
         return Grid->GetHintMemo();
     }
+    QWidget* Port() const { return View(sClient)->viewport(); }
     QString HintOf(TPoint cell) const
     {
         const TXLCell* c = Sheet->GetPeekCell(cell.X, cell.Y);
@@ -252,6 +254,22 @@ TEST_F(HintMemoTest, HandlesResizeAndTheFrameMoves)
         // A press on the frame does not reach the view (which would close).
         EXPECT_TRUE(Grid->GetEditHint());
     }
+}
+
+TEST_F(HintMemoTest, ARightClickOnTheFrameOpensNoMenuOfTheGrid)
+{
+    TXLHintMemo* memo = Open({0, 0});
+    ASSERT_NE(memo, nullptr);
+    bool reachedGrid = false;
+    Grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(Grid.get(), &QWidget::customContextMenuRequested, [&reachedGrid] { reachedGrid = true; });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(3, 30), memo->mapToGlobal(QPoint(3, 30)));
+    QApplication::sendEvent(memo, &event);
+    EXPECT_FALSE(reachedGrid);
+    // Without the note the same event reaches the grid.
+    QContextMenuEvent onView(QContextMenuEvent::Mouse, QPoint(300, 250), Port()->mapToGlobal(QPoint(300, 250)));
+    QApplication::sendEvent(Port(), &onView);
+    EXPECT_TRUE(reachedGrid);
 }
 
 TEST_F(HintMemoTest, TheFrameIsHatchedWithWhiteHandles)
