@@ -172,7 +172,12 @@ TEST_F(HintMemoTest, WhatClosesTheNoteSavesIt)
          [](TRAVazo& g) { QTest::mouseClick(g.GetView(sClient)->viewport(), Qt::LeftButton, {}, QPoint(10, 250)); }},
         {"a press in a strip",
          [](TRAVazo& g) { QTest::mouseClick(g.GetView(sCols)->viewport(), Qt::LeftButton, {}, QPoint(10, 10)); }},
-        {"an edit mode", [](TRAVazo& g) { g.SetEditMode(emEnter); }},
+        {"an edit mode",
+         [](TRAVazo& g) {
+             // The mode takes effect once the note is closed.
+             g.SetEditMode(emEdit);
+             EXPECT_EQ(g.GetEditMode(), emEdit);
+         }},
         {"opening another note", [](TRAVazo& g) { g.SetEditHint(true); }},
         {"another sheet", [](TRAVazo& g) { g.SetSheet(nullptr); }},
     };
@@ -190,15 +195,6 @@ TEST_F(HintMemoTest, WhatClosesTheNoteSavesIt)
         Grid->SetEditHint(false);
         Grid->EndEditing();
     }
-}
-
-TEST_F(HintMemoTest, AnEditModeTakesEffectAfterTheNoteCloses)
-{
-    TXLHintMemo* memo = Open({1, 1});
-    ASSERT_NE(memo, nullptr);
-    Grid->SetEditMode(emEdit);
-    EXPECT_FALSE(Grid->GetEditHint());
-    EXPECT_EQ(Grid->GetEditMode(), emEdit);
 }
 
 TEST_F(HintMemoTest, OpeningEndsEditing)
