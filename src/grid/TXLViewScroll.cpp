@@ -27,6 +27,9 @@ void TXLView::SetOffsetXY(int x, int y)
         viewport()->scroll(dx, dy);
     else
         viewport()->update();
+    // A tooltip stays where it is on the screen: it no longer points at
+    // its cell. A note moves with the cells, and its callout with it.
+    FGrid->CancelHint();
     if (FGrid->GetCallout().View == this)
         FGrid->SetCallout(this, FGrid->GetCallout().Rect.translated(dx, dy),
                           FGrid->GetCallout().Anchor + QPoint(dx, dy));

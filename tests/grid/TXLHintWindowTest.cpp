@@ -120,6 +120,16 @@ TEST_F(HintWindowTest, LeavingOrPressingHidesTheTooltip)
     EXPECT_EQ(Grid->GetCallout().View, nullptr);
 }
 
+TEST_F(HintWindowTest, ScrollingTakesTheTooltipAway)
+{
+    Sheet->GetCell(0, 1)->SetHint(QStringLiteral("a"));
+    AskTooltip(sClient, {10, 30});
+    ASSERT_NE(Shown(), nullptr);
+    View(sClient)->SetOffsetXY(0, 20);
+    EXPECT_EQ(Shown(), nullptr);
+    EXPECT_EQ(Grid->GetCallout().View, nullptr);
+}
+
 TEST_F(HintWindowTest, NoTooltipWhileANoteIsOpen)
 {
     Sheet->GetCell(0, 0)->SetHint(QStringLiteral("a"));
