@@ -44,6 +44,9 @@ void TRAVazo::LayoutChanged()
     // Page-break lines follow the layout.
     if (FSheet && FOptions.Contains(oPageBreak))
         FViews[sClient]->Invalidate();
+    // An open note keeps pointing at its cell.
+    if (FHintMemo)
+        FHintMemo->UpdateCallout();
 }
 
 void TRAVazo::SheetSizeChanged(TXLSectors sectors, bool countChanged)

@@ -91,7 +91,10 @@ QRect TXLHintMemo::CellRect() const
 
 QPoint TXLHintMemo::GetAnchor() const
 {
-    return XLHintAnchor(CellRect());
+    const QRect cell = CellRect();
+    if (cell.isNull() && FGrid->GetCallout().View == FView)
+        return FGrid->GetCallout().Anchor;
+    return XLHintAnchor(cell);
 }
 
 bool TXLHintMemo::IsOn(const TXLCell* cell) const

@@ -48,10 +48,15 @@ public:
     bool IsOn(const TXLCell* cell) const;
     TPoint GetPosition() const { return FPos; }
     // The point the callout ends at: one pixel inside the top-right corner
-    // of the cell (its merged area included) where the view shows it now.
+    // of the cell (its merged area included) where the view shows it now;
+    // where it was when the view has no pixels for the cell.
     QPoint GetAnchor() const;
     // The text's lines as shown, every soft-wrapped line on its own.
     QStringList VisualLines() const;
+    // The callout follows the note after it opened or was dragged, and the
+    // cell after the sizes changed; the view repaints around it. Scrolling
+    // moves note, anchor and callout together without it.
+    void UpdateCallout();
 
 protected:
     bool event(QEvent* event) override;
@@ -64,10 +69,6 @@ private:
     bool FrameMouse(QMouseEvent* event);
     // The cell's pixel rectangle in the view (empty when it has none).
     QRect CellRect() const;
-    // The callout follows the note after it opened or was dragged; the
-    // view repaints around it. Scrolling moves note, anchor and callout
-    // together without it.
-    void UpdateCallout();
 
     TRAVazo* FGrid;
     TXLView* FView;

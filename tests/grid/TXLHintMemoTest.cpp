@@ -305,6 +305,23 @@ TEST_F(HintMemoTest, ScrollingMovesNoteAnchorAndCalloutTogether)
     EXPECT_EQ(Grid->GetCallout().Rect, memo->geometry().adjusted(3, 3, -3, -3));
 }
 
+TEST_F(HintMemoTest, TheCalloutFollowsTheCellWhenSizesChange)
+{
+    TXLHintMemo* memo = Open({1, 1});
+    ASSERT_NE(memo, nullptr);
+    const QRect bounds = memo->geometry();
+    Sheet->SetCellSize(0, sCols, 100);
+    ProcessEvents();
+    // Column 1 now spans 100..160; the note stays where it is.
+    EXPECT_EQ(memo->geometry(), bounds);
+    EXPECT_EQ(Grid->GetCallout().Anchor, QPoint(159, 21));
+    Grid->SetScale(200);
+    ProcessEvents();
+    ASSERT_TRUE(Grid->GetEditHint());
+    EXPECT_EQ(Grid->GetCallout().Anchor, QPoint(319, 41));
+    EXPECT_EQ(Grid->GetCallout().Rect, bounds.adjusted(3, 3, -3, -3));
+}
+
 TEST_F(HintMemoTest, NothingOpensWithoutASheetOrOutsideTheBody)
 {
     Grid->SetCurPos({0, -1});
