@@ -146,6 +146,26 @@ TEST_F(HintWindowTest, NoTooltipWhileANoteIsOpen)
     EXPECT_EQ(Grid->GetCallout().Rect, Grid->GetHintMemo()->geometry().adjusted(3, 3, -3, -3));
 }
 
+TEST_F(HintWindowTest, NoTooltipWhileDragging)
+{
+    Sheet->GetCell(1, 0)->SetHint(QStringLiteral("b"));
+    const auto send = [this](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, Port(sClient)->mapToGlobal(at), button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(Port(sClient), &event);
+    };
+    // Selecting from cell (0, 0) over the commented cell (1, 0).
+    send(QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, {70, 10}, Qt::NoButton, Qt::LeftButton);
+    ASSERT_TRUE(Grid->IsAltering());
+    EXPECT_EQ(View(sClient)->GetHintText(), QString());
+    AskTooltip(sClient, {70, 10});
+    EXPECT_EQ(Shown(), nullptr);
+    send(QEvent::MouseButtonRelease, {70, 10}, Qt::LeftButton, Qt::NoButton);
+    ASSERT_FALSE(Grid->IsAltering());
+    AskTooltip(sClient, {70, 10});
+    EXPECT_NE(Shown(), nullptr);
+}
+
 TEST_F(HintWindowTest, ExternalHintsComeFromTheSheet)
 {
     Sheet->GetCell(4, 5)->SetStyles({csExtHint});
