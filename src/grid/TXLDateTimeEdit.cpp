@@ -34,6 +34,10 @@ TXLDateTimeEdit::TXLDateTimeEdit(TXLEdit* host) : TXLPopupEdit(host)
 TDateTime TXLDateTimeEdit::ParseText(TDateTime base) const
 {
     const QString text = GetText();
+    // A date cleared (by hand or by the calendar's "none") empties the
+    // value: the time of day kept on day 0 would show as 30.12.1899.
+    if (FKind != dkTime && text.trimmed().isEmpty())
+        return 0;
     switch (FKind) {
     case dkDate:
         return ComposeDateTime(TextToDate(text, QLocale()), TimeOfDay(base));

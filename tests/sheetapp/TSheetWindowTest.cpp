@@ -410,6 +410,21 @@ TEST_F(TSheetWindowTest, CalendarUnderADateCellChoosesTheDayThatIsSaved)
     LoadSheetFromFile(saved, File);
     EXPECT_NEAR(saved.GetCell(Col, rDate)->GetDateTime(), At(2024, 5, 27, 8, 30), 1e-8);
     EXPECT_EQ(saved.GetCell(Col, rDate)->GetText(), QStringLiteral("27.05.2024"));
+
+    // The calendar's "none" button empties the cell.
+    Select(Col, rDate);
+    WhenCalendarOpens([&](TXLDateTimeEdit* edit) {
+        TGSCalendar* calendar = edit->GetCalendar();
+        const QPoint none = calendar->CalcAreas().Areas[caNone].center();
+        QTest::mouseClick(calendar, Qt::LeftButton, Qt::NoModifier, none);
+    });
+    Key(Qt::Key_Down, Qt::AltModifier);
+    auto* edit = Editor<TXLDateTimeEdit>();
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->GetEdit()->text(), QString());
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Text(Col, rDate), QString());
+    EXPECT_EQ(Cell(Col, rDate)->GetDateTime(), 0);
 }
 
 TEST_F(TSheetWindowTest, UndoTakesBackTheLastEditAndTheLastClear)
