@@ -28,6 +28,9 @@ TDateTime TimeOfDay(TDateTime value)
 TXLDateTimeEdit::TXLDateTimeEdit(TXLEdit* host) : TXLPopupEdit(host)
 {
     FCalendar = new TGSCalendar(GetPanel());
+    // The grid's texts are Russian; the calendar's own captions are not.
+    FCalendar->SetToday(QStringLiteral("Сегодня"));
+    FCalendar->SetNone(QStringLiteral("Очистить"));
     FCalendar->OnClick = [this](TGSCalendar*) { CalendarClick(); };
 }
 
