@@ -168,3 +168,18 @@ QRect GSMonthListRect(const TGSCalendarMetrics& m, int calendarWidth)
 {
     return QRect(2 * m.W + 4, -(3 * m.H + 4), std::max(0, calendarWidth - (4 * m.W + 8)), 7 * (m.H + 2) + 2);
 }
+
+QString GSMonthCaption(const QLocale& locale, const QDate& month, bool withYear)
+{
+    QString caption = locale.standaloneMonthName(month.month(), QLocale::LongFormat);
+    if (!caption.isEmpty())
+        caption[0] = caption.at(0).toUpper();
+    if (withYear)
+        caption += u' ' + QString::number(month.year());
+    return caption;
+}
+
+QString GSWeekdayLetter(const QLocale& locale, int weekday)
+{
+    return locale.dayName(weekday, QLocale::ShortFormat).left(1).toUpper();
+}

@@ -8,6 +8,8 @@
 
 #include "sheet/XLSet.h"
 
+#include <QDate>
+#include <QLocale>
 #include <QRect>
 #include <QSize>
 
@@ -78,6 +80,14 @@ int GSCalendarFirstGridDay(int viewDay, int firstDayOfWeek);
 
 // The locale's first day of the week as 0 = Monday … 6 = Sunday.
 int GSSystemFirstDayOfWeek();
+
+// A month as the calendar's title and its month list show it: the locale's
+// stand-alone name with a capital, as a heading starts ("Ноябрь", where
+// the locale writes "ноябрь"), then the year when withYear.
+QString GSMonthCaption(const QLocale& locale, const QDate& month, bool withYear);
+// The letter over a weekday column (1 = Monday … 7 = Sunday): the first of
+// its short name, a capital.
+QString GSWeekdayLetter(const QLocale& locale, int weekday);
 
 // The auto-repeat of an arrow held down, with ticks of 50 ms counted from 1
 // after the step made at the press: a step at every 5th tick up to tick 19,

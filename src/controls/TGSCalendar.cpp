@@ -579,11 +579,8 @@ void TGSCalendar::PaintTitle(QPainter& painter, const TGSCalendarLayout& layout)
         PaintArrow(painter, r, arrow == caLeftArrow, text);
     }
     const QDate view = ToQDate(WholeDay(FViewDate));
-    QString caption = QLocale().standaloneMonthName(view.month(), QLocale::LongFormat);
-    if (FStyles.Contains(csYear))
-        caption += u' ' + QString::number(view.year());
     painter.setPen(text);
-    painter.drawText(title, Qt::AlignCenter, caption);
+    painter.drawText(title, Qt::AlignCenter, GSMonthCaption(QLocale(), view, FStyles.Contains(csYear)));
 }
 
 void TGSCalendar::PaintButton(QPainter& painter, const QRect& r, TGSCalendarArea area, const QString& caption)
@@ -606,7 +603,7 @@ void TGSCalendar::PaintWeekDays(QPainter& painter, const TGSCalendarLayout& layo
     painter.setPen(pal.color(QPalette::Text));
     for (int i = 0; i < 7; ++i) {
         const int weekday = (FFirstDayOfWeek + i) % 7 + 1; // Monday = 1 … Sunday = 7
-        const QString letter = locale.dayName(weekday, QLocale::ShortFormat).left(1);
+        const QString letter = GSWeekdayLetter(locale, weekday);
         const QRect cell(row.x() + i * layout.CellWidth, row.y(), layout.CellWidth - FMetrics.W / 2, row.height());
         painter.drawText(cell, Qt::AlignRight | Qt::AlignVCenter, letter);
     }

@@ -1,5 +1,7 @@
 #include "controls/TGSMonthList.h"
 
+#include "controls/GSCalendarLayout.h"
+
 #include <QLocale>
 #include <QPainter>
 
@@ -77,8 +79,6 @@ void TGSMonthList::paintEvent(QPaintEvent*)
         }
         painter.setPen(text);
         const QDate month = ItemMonth(item);
-        painter.drawText(r, Qt::AlignCenter,
-                         locale.standaloneMonthName(month.month(), QLocale::LongFormat) + u' '
-                             + QString::number(month.year()));
+        painter.drawText(r, Qt::AlignCenter, GSMonthCaption(locale, month, true));
     }
 }

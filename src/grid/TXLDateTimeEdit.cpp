@@ -28,12 +28,19 @@ TDateTime TimeOfDay(TDateTime value)
 TXLDateTimeEdit::TXLDateTimeEdit(TXLEdit* host) : TXLPopupEdit(host)
 {
     FCalendar = new TGSCalendar(GetPanel());
+    // The grid's texts are Russian; the calendar's own captions are not.
+    FCalendar->SetToday(QStringLiteral("Сегодня"));
+    FCalendar->SetNone(QStringLiteral("Очистить"));
     FCalendar->OnClick = [this](TGSCalendar*) { CalendarClick(); };
 }
 
 TDateTime TXLDateTimeEdit::ParseText(TDateTime base) const
 {
     const QString text = GetText();
+    // A date cleared (by hand or by the calendar's "none") empties the
+    // value: the time of day kept on day 0 would show as 30.12.1899.
+    if (FKind != dkTime && text.trimmed().isEmpty())
+        return 0;
     switch (FKind) {
     case dkDate:
         return ComposeDateTime(TextToDate(text, QLocale()), TimeOfDay(base));

@@ -4,8 +4,9 @@
 // "c" (not with "t") makes the cell button a drop-down with a month
 // calendar. Typed text is read leniently in the date-only (TextToDate) and
 // time-only (TextToTime) modes, keeping the other part of the value; a text
-// that cannot be read leaves the value as it was, and a text left as it
-// was loaded is not read back at all. A day clicked in the
+// that cannot be read leaves the value as it was, an emptied text (outside
+// the time-only mode) empties it, and a text left as it was loaded is not
+// read back at all. A day clicked in the
 // calendar is written into the text and closes the calendar. The calendar
 // lives on the popup panel.
 #pragma once

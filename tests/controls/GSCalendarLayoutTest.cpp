@@ -159,3 +159,28 @@ TEST(GSCalendarLayout, MonthListScrollDelayAndPlace)
 }
 
 } // namespace
+
+TEST(GSCalendarLayout, MonthCaptionsAndWeekdayLettersStartWithACapital)
+{
+    struct Row {
+        QLocale::Language language;
+        QLocale::Territory territory;
+        int month;
+        bool withYear;
+        const char* caption;
+        const char* monday;
+        const char* sunday;
+    };
+    const Row rows[] = {
+        {QLocale::Russian, QLocale::Russia, 11, true, "Ноябрь 2026", "П", "В"},
+        {QLocale::Russian, QLocale::Russia, 5, false, "Май", "П", "В"},
+        {QLocale::English, QLocale::UnitedStates, 11, true, "November 2026", "M", "S"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.caption);
+        const QLocale locale(row.language, row.territory);
+        EXPECT_EQ(GSMonthCaption(locale, QDate(2026, row.month, 17), row.withYear), QString::fromUtf8(row.caption));
+        EXPECT_EQ(GSWeekdayLetter(locale, 1), QString::fromUtf8(row.monday));
+        EXPECT_EQ(GSWeekdayLetter(locale, 7), QString::fromUtf8(row.sunday));
+    }
+}

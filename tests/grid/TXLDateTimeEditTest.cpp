@@ -97,6 +97,10 @@ TEST_F(DateTimeEditTest, TypedTextReplacesOnlyItsPartOfTheValue)
         {"DD/MM/YYYY hh:nn", "13/05/2024 08:30", "14/06/2024 10:15", At(2024, 6, 14, 10, 15)},
         // What the strict reading refuses leaves the value.
         {"DD/MM/YYYY hh:nn", "13/05/2024 08:30", "soon", stored},
+        // An emptied date empties the value; an emptied time is midnight.
+        {"DD/MM/YYYY|d", "13/05/2024", "", 0},
+        {"DD/MM/YYYY hh:nn", "13/05/2024 08:30", " ", 0},
+        {"hh:nn:ss|t", "08:30:00", "", At(2024, 5, 13)},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.typed);
@@ -104,6 +108,7 @@ TEST_F(DateTimeEditTest, TypedTextReplacesOnlyItsPartOfTheValue)
         ASSERT_NE(Open({1, 1}), nullptr);
         EXPECT_EQ(Line()->text(), QString::fromUtf8(row.shown));
         Line()->selectAll();
+        Key(Qt::Key_Backspace);
         Keys(QString::fromUtf8(row.typed));
         Key(Qt::Key_Return);
         EXPECT_EQ(Grid->GetEditMode(), emNone);

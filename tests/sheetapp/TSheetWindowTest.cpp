@@ -1,6 +1,7 @@
 // The sheet editor used as a person uses it: a sheet holding every cell
-// class is opened, one cell of each editable class is changed, saved,
-// reopened and compared; undo, clear, the clipboard, inserting and deleting
+// class is opened, one cell of each editable class is changed by keyboard
+// through its own editor, saved, reopened and compared; a date chosen in
+// the calendar under its cell; undo, clear, the clipboard, inserting and deleting
 // lines; a damaged file is refused with the reader's message and the sheet
 // shown stays; the status line and the title; the main program's state
 // files and the shipped sheets open.
@@ -11,7 +12,18 @@
 #include "TSheetWindow.h"
 #include "base/FormatSettings.h"
 #include "base/Variant.h"
+#include "controls/TGSCalendar.h"
+#include "controls/TGSPopup.h"
+#include "controls/TGSPopupPanel.h"
 #include "grid/TRAVazo.h"
+#include "grid/TXLButton.h"
+#include "grid/TXLComboBox.h"
+#include "grid/TXLDateTimeEdit.h"
+#include "grid/TXLEdit.h"
+#include "grid/TXLMaskEdit.h"
+#include "grid/TXLMemo.h"
+#include "grid/TXLNumEdit.h"
+#include "grid/TXLPickEdit.h"
 #include "grid/TXLView.h"
 #include "sheet/TXLCBoolean.h"
 #include "sheet/TXLCCurrency.h"
@@ -36,13 +48,17 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -57,8 +73,28 @@ void Settle()
 
 // Column B of the test sheet, one class a row.
 constexpr int Col = 1;
-enum Row { rString, rStrings, rInteger, rDouble, rCurrency, rFormula, rDateTime, rBoolean, rPicture, rUrl, rGroup,
-           RowCount };
+enum Row {
+    rString,
+    rStrings,
+    rInteger,
+    rDouble,
+    rCurrency,
+    rFormula,
+    rDateTime,
+    rMasked,
+    rMemo,
+    rDate,
+    rBoolean,
+    rPicture,
+    rUrl,
+    rGroup,
+    RowCount
+};
+
+TDateTime At(int year, int month, int day, int hour = 0, int minute = 0)
+{
+    return ComposeDateTime(EncodeDate(year, month, day), EncodeTime(hour, minute, 0, 0));
+}
 
 QImage RedSquare()
 {
@@ -83,10 +119,27 @@ void WriteEveryClass(const QString& fileName)
     list->SetInteger(0);
     list->SetEditor(2);  // the combo box
     put(rInteger, TXLCInteger::StaticClass())->SetValue(Variant(int32_t{42}));
-    put(rDouble, TXLCDouble::StaticClass())->SetValue(Variant(3.25));
+    TXLCell* number = put(rDouble, TXLCDouble::StaticClass());
+    number->SetFormat(QStringLiteral("0.000"));
+    number->SetValue(Variant(3.25));
     put(rCurrency, TXLCCurrency::StaticClass())->SetValue(Variant::FromCurrency(12'345'0000));
-    put(rFormula, TXLCFormula::StaticClass())->SetString(QStringLiteral("B3*2"));
+    // "f": "=" starts a formula in the editor.
+    TXLCell* formula = put(rFormula, TXLCFormula::StaticClass());
+    formula->SetFormat(QStringLiteral("|f"));
+    formula->SetString(QStringLiteral("B3*2"));
     put(rDateTime, TXLCDateTime::StaticClass())->SetValue(Variant::FromDateTime(45000.5));
+    // Text cells with the masked editor and with the memo.
+    TXLCell* masked = sheet.GetCell(Col, rMasked);
+    masked->SetEditor(2);
+    masked->SetFormat(QStringLiteral("00-00;1;_"));
+    masked->SetValue(Variant(u"12-34"));
+    TXLCell* memo = sheet.GetCell(Col, rMemo);
+    memo->SetEditor(1);
+    memo->SetValue(Variant(u"одна строка"));
+    // A date only, with the calendar.
+    TXLCell* date = put(rDate, TXLCDateTime::StaticClass());
+    date->SetFormat(QStringLiteral("dd.mm.yyyy|dc"));
+    date->SetDateTime(At(2024, 5, 13, 8, 30));
     put(rBoolean, TXLCBoolean::StaticClass())->SetValue(Variant(true));
     TXLPicture picture;
     picture.SetImage(RedSquare());
@@ -103,6 +156,10 @@ class TSheetWindowTest : public testing::Test {
 protected:
     void SetUp() override
     {
+        // Russian conventions, as the program's users have them: the
+        // decimal comma, day.month.year.
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        Locale = std::make_unique<TFormatSettingsOverride>(FormatSettings::FromLocale(QLocale()));
         Window = std::make_unique<TSheetWindow>();
         Window->Report = [this](const QString& message) { Reports << message; };
         Window->AskSave = [this] {
@@ -120,6 +177,8 @@ protected:
     {
         Window->AskSave = [] { return QMessageBox::Discard; };
         Window.reset();
+        Locale.reset();
+        QLocale::setDefault(QLocale::system());
     }
 
     TRAVazo* Grid() const { return Window->Grid(); }
@@ -144,6 +203,35 @@ protected:
         QTest::keyClick(QApplication::focusWidget(), key, mods);
         Settle();
     }
+    TXLEdit& Host() const { return *static_cast<TXLEdit*>(Grid()->GetEditHost()); }
+    // The open editor as the class expected, or null.
+    template <class E>
+    E* Editor() const
+    {
+        return qobject_cast<E*>(Host().GetEditor());
+    }
+    // Runs act once the date editor's calendar has popped up (the popup
+    // runs its own loop); a calendar that never opens is a failure, and
+    // one left open is closed so the test goes on.
+    void WhenCalendarOpens(std::function<void(TXLDateTimeEdit*)> act, int tries = 50)
+    {
+        QTimer::singleShot(10, Window.get(), [this, act, tries] {
+            auto* edit = Editor<TXLDateTimeEdit>();
+            if (!edit || !edit->GetPanel()->GetActive()) {
+                if (tries > 0)
+                    WhenCalendarOpens(act, tries - 1);
+                else
+                    ADD_FAILURE() << "the calendar did not open";
+                return;
+            }
+            act(edit);
+            TGSPopup* popup = edit->GetPanel()->GetPopup();
+            if (popup && popup->GetRunning()) {
+                ADD_FAILURE() << "the calendar stayed open";
+                popup->Dismiss();
+            }
+        });
+    }
     // Types text into a cell and commits it with Enter.
     void TypeInto(int col, int row, const QString& text)
     {
@@ -158,7 +246,7 @@ protected:
     QStringList Reports;
     QMessageBox::StandardButton Answer = QMessageBox::Cancel;
     int Asked = 0;
-    TFormatSettingsOverride Point{FormatSettings::WithDecimalSeparator(u'.')};
+    std::unique_ptr<TFormatSettingsOverride> Locale;
 };
 
 TEST_F(TSheetWindowTest, EveryClassEditedSavedAndReopenedKeepsItsCells)
@@ -166,10 +254,46 @@ TEST_F(TSheetWindowTest, EveryClassEditedSavedAndReopenedKeepsItsCells)
     ASSERT_TRUE(Window->OpenFile(File)) << Reports.join(u'\n').toStdString();
     EXPECT_EQ(Text(Col, rFormula), QStringLiteral("84"));
 
-    // The string and the pick list through their editors, by keyboard.
-    TypeInto(Col, rString, QStringLiteral("новый"));
+    // Typed on the cell as a person types: the first key opens the cell's
+    // own editor, Enter saves.
+    struct Typing {
+        int Row;
+        const QMetaObject* Editor;
+        const char* Text;
+    };
+    const Typing typings[] = {
+        {rString, &TXLPickEdit::staticMetaObject, "новый"},
+        {rMasked, &TXLMaskEdit::staticMetaObject, "5678"},
+        {rInteger, &TXLNumEdit::staticMetaObject, "-7"},
+        {rDouble, &TXLNumEdit::staticMetaObject, "0,125"},
+        {rCurrency, &TXLNumEdit::staticMetaObject, "5,5"},
+        {rFormula, &TXLNumEdit::staticMetaObject, "=B3+B4"},
+        {rDateTime, &TXLDateTimeEdit::staticMetaObject, "1.1.2000 6:00"},
+    };
+    for (const Typing& typing : typings) {
+        SCOPED_TRACE(typing.Text);
+        Select(Col, typing.Row);
+        Type(QString::fromUtf8(typing.Text));
+        ASSERT_EQ(Grid()->GetEditMode(), emEnter);
+        ASSERT_NE(Host().GetEditor(), nullptr);
+        EXPECT_EQ(Host().GetEditor()->metaObject(), typing.Editor) << Host().GetEditor()->metaObject()->className();
+        Key(Qt::Key_Return);
+        EXPECT_EQ(Grid()->GetEditMode(), emNone);
+    }
+
+    // The memo: Ctrl+Enter starts a new line.
+    Select(Col, rMemo);
+    Type(QStringLiteral("первая"));
+    ASSERT_NE(Editor<TXLMemo>(), nullptr);
+    Key(Qt::Key_Return, Qt::ControlModifier);
+    Type(QStringLiteral("вторая"));
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Cell(Col, rMemo)->GetString(), QStringLiteral("первая\r\nвторая"));
+
+    // The string list through its combo box.
     Select(Col, rStrings);
     Key(Qt::Key_F4);
+    ASSERT_NE(Editor<TXLComboBox>(), nullptr);
     QComboBox* combo = nullptr;
     for (QWidget* w = QApplication::focusWidget(); w && !combo; w = w->parentWidget())
         combo = qobject_cast<QComboBox*>(w);
@@ -180,17 +304,14 @@ TEST_F(TSheetWindowTest, EveryClassEditedSavedAndReopenedKeepsItsCells)
     Settle();
     Grid()->EndEditing();
     EXPECT_EQ(Text(Col, rStrings), QStringLiteral("три"));
-    // The other classes' editors are built separately and tested with their
-    // keyboard there; here their values go in through the cell, as an
-    // editor's save does.
-    Cell(Col, rInteger)->SetValue(Variant(QStringLiteral("-7")));
-    Cell(Col, rDouble)->SetValue(Variant(QStringLiteral("0.125")));
-    Cell(Col, rCurrency)->SetValue(Variant::FromCurrency(5'0000));
-    Cell(Col, rFormula)->SetString(QStringLiteral("B3+B4"));
-    Cell(Col, rDateTime)->SetValue(Variant::FromDateTime(36526.25));
-    Cell(Col, rBoolean)->SetValue(Variant(false));
+
+    // The flag and the group switch with the space bar.
+    Select(Col, rBoolean);
+    Key(Qt::Key_Space);
+    Select(Col, rGroup);
+    Key(Qt::Key_Space);
+    // A link has no editor in the cell.
     Cell(Col, rUrl)->SetValue(Variant(u"https://example.org/новая"));
-    Cell(Col, rGroup)->SetValue(Variant(true));
     EXPECT_TRUE(Window->windowTitle().endsWith(u'*')) << Window->windowTitle().toStdString();
 
     const QString saved = Dir.filePath(QStringLiteral("saved.sheet"));
@@ -212,17 +333,98 @@ TEST_F(TSheetWindowTest, EveryClassEditedSavedAndReopenedKeepsItsCells)
     }
     TXLSheet& again = *reopened.Sheet();
     EXPECT_EQ(again.GetCell(Col, rString)->GetText(), QStringLiteral("новый"));
+    EXPECT_EQ(again.GetCell(Col, rMasked)->GetString(), QStringLiteral("56-78"));
+    EXPECT_EQ(again.GetCell(Col, rMemo)->GetString(), QStringLiteral("первая\r\nвторая"));
     EXPECT_EQ(again.GetCell(Col, rStrings)->GetInteger(), 2);
     EXPECT_EQ(again.GetCell(Col, rInteger)->GetInteger(), -7);
     EXPECT_DOUBLE_EQ(again.GetCell(Col, rDouble)->GetDouble(), 0.125);
+    EXPECT_EQ(again.GetCell(Col, rDouble)->GetText(), QStringLiteral("0,125"));
+    EXPECT_TRUE(again.GetCell(Col, rCurrency)->GetValue() == Variant::FromCurrency(5'5000));
     EXPECT_EQ(static_cast<TXLCFormula*>(again.GetCell(Col, rFormula))->GetFormula(), QStringLiteral("B3+B4"));
     EXPECT_DOUBLE_EQ(again.GetCell(Col, rFormula)->GetDouble(), -6.875);
+    EXPECT_DOUBLE_EQ(again.GetCell(Col, rDateTime)->GetDateTime(), At(2000, 1, 1, 6));
     EXPECT_FALSE(again.GetCell(Col, rBoolean)->GetBoolean());
     EXPECT_TRUE(again.GetCell(Col, rGroup)->GetBoolean());
     EXPECT_EQ(again.GetCell(Col, rGroup)->GetBounds().Height(), 2);
     const auto* picture = static_cast<TXLCPicture*>(again.GetCell(Col, rPicture))->GetPicture();
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->GetImage().size(), QSize(4, 4));
+}
+
+// A date cell with the edit format "dc" drops its calendar under the cell,
+// by Alt+Down on the cell or by the cell's button in the editor; the day
+// clicked goes into the text, Enter into the cell, saving into the file.
+TEST_F(TSheetWindowTest, CalendarUnderADateCellChoosesTheDayThatIsSaved)
+{
+    ASSERT_TRUE(Window->OpenFile(File));
+    struct Case {
+        const char* How;
+        bool Button;
+        int Day;
+    };
+    const Case cases[] = {{"Alt+Down", false, 20}, {"button", true, 27}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.How);
+        Select(Col, rDate);
+        bool shown = false;
+        TDateTime opened = 0;
+        QRect popup, host;
+        WhenCalendarOpens([&](TXLDateTimeEdit* edit) {
+            TGSCalendar* calendar = edit->GetCalendar();
+            shown = calendar->isVisible();
+            opened = calendar->GetDate();
+            popup = calendar->window()->geometry();
+            host = QRect(Host().mapToGlobal(QPoint(0, 0)), Host().size());
+            const int cellIndex = static_cast<int>(EncodeDate(2024, 5, c.Day)) - calendar->GetFirstGridDay();
+            const QPoint day = GSCalendarCellRect(calendar->CalcAreas(), cellIndex).center();
+            QTest::mouseClick(calendar, Qt::LeftButton, Qt::NoModifier, day);
+        });
+        if (c.Button) {
+            Key(Qt::Key_F2);
+            ASSERT_NE(Editor<TXLDateTimeEdit>(), nullptr);
+            TXLButton* button = Host().GetButton();
+            ASSERT_TRUE(button->isVisible());
+            QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+        } else {
+            Key(Qt::Key_Down, Qt::AltModifier);
+        }
+        Settle();
+        EXPECT_TRUE(shown);
+        // The calendar opens on the cell's date (the day first chosen, the
+        // second time), right under the cell, over its columns.
+        EXPECT_EQ(std::trunc(opened), c.Button ? EncodeDate(2024, 5, 20) : EncodeDate(2024, 5, 13));
+        EXPECT_EQ(popup.top(), host.bottom() + 1);
+        EXPECT_TRUE(popup.left() < host.right() && popup.right() > host.left());
+        auto* edit = Editor<TXLDateTimeEdit>();
+        ASSERT_NE(edit, nullptr);
+        EXPECT_FALSE(edit->GetPanel()->GetActive());
+        EXPECT_EQ(edit->GetEdit()->text(), QStringLiteral("%1.05.2024").arg(c.Day));
+        Key(Qt::Key_Return);
+        EXPECT_EQ(Grid()->GetEditMode(), emNone);
+        // The day changes; the time of day stays.
+        EXPECT_NEAR(Cell(Col, rDate)->GetDateTime(), At(2024, 5, c.Day, 8, 30), 1e-8);
+        EXPECT_EQ(Text(Col, rDate), QStringLiteral("%1.05.2024").arg(c.Day));
+    }
+    ASSERT_TRUE(Window->Save());
+    TXLSheet saved;
+    LoadSheetFromFile(saved, File);
+    EXPECT_NEAR(saved.GetCell(Col, rDate)->GetDateTime(), At(2024, 5, 27, 8, 30), 1e-8);
+    EXPECT_EQ(saved.GetCell(Col, rDate)->GetText(), QStringLiteral("27.05.2024"));
+
+    // The calendar's "none" button empties the cell.
+    Select(Col, rDate);
+    WhenCalendarOpens([&](TXLDateTimeEdit* edit) {
+        TGSCalendar* calendar = edit->GetCalendar();
+        const QPoint none = calendar->CalcAreas().Areas[caNone].center();
+        QTest::mouseClick(calendar, Qt::LeftButton, Qt::NoModifier, none);
+    });
+    Key(Qt::Key_Down, Qt::AltModifier);
+    auto* edit = Editor<TXLDateTimeEdit>();
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->GetEdit()->text(), QString());
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Text(Col, rDate), QString());
+    EXPECT_EQ(Cell(Col, rDate)->GetDateTime(), 0);
 }
 
 TEST_F(TSheetWindowTest, UndoTakesBackTheLastEditAndTheLastClear)
