@@ -97,13 +97,18 @@ double TXLNumEdit::ReadValue() const
     // bring the other one. Without grouping in the pattern, a single one of
     // it can only be the decimal point.
     const QChar other = separator == u',' ? u'.' : u',';
-    if (!FIntegerOnly && !FFormat.contains(u',') && !text.contains(separator) && text.count(other) == 1)
+    if (!FFormat.contains(u',') && !text.contains(separator) && text.count(other) == 1)
         text.replace(other, separator);
+    // The separator is kept in integer mode too: dropping it would read a
+    // pasted 7.5 as 75. The fraction is rounded away as SetValue does.
     QString number;
     for (const QChar c : text)
-        if (NumberChars.contains(c) || (!FIntegerOnly && (c == u'E' || c == u'e' || c == separator)))
+        if (NumberChars.contains(c) || c == separator || (!FIntegerOnly && (c == u'E' || c == u'e')))
             number += c;
-    return number.isEmpty() ? 0 : StrToFloat(number);
+    if (number.isEmpty())
+        return 0;
+    const double value = StrToFloat(number);
+    return FIntegerOnly ? std::nearbyint(value) : value;
 }
 
 double TXLNumEdit::PostValidate(double value) const

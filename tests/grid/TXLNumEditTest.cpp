@@ -142,6 +142,8 @@ TEST_F(NumEditTest, PastedNumbersReadTheOtherSeparatorOnlyWhereItCannotGroup)
     const Row rows[] = {
         {u',', "0.00", "1.5", 1.5},       {u'.', "0.00", "1,5", 1.5},     {u'.', "#,##0.##", "1,234", 1234},
         {u'.', "#,##0.00", "1,234.5", 1234.5}, {u',', "0.00", "1.234,5", 1234.5},
+        // Integer mode rounds a pasted fraction instead of gluing its digits.
+        {u'.', "0", "7.5", 8},            {u',', "0", "7.4", 7},          {u',', "#,##0", "7,6", 8},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(QStringLiteral("%1 %2 %3").arg(row.decimal).arg(row.format, row.pasted).toStdString());
