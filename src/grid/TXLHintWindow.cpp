@@ -19,7 +19,8 @@ TXLHintWindow::TXLHintWindow(TRAVazo* grid)
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
     setMargin(1);
-    setIndent(2);
+    // Room on both sides: an indent alone pads only the left one.
+    setContentsMargins(2, 0, 2, 0);
     setPalette(QToolTip::palette());
     setAutoFillBackground(true);
     FTimer.setSingleShot(true);

@@ -40,6 +40,8 @@ TSheetEdits::TSheetEdits(TRAVazo* grid, QMenu* menu, std::function<void(const QS
     add(u"Удалить строку", QKeySequence(Qt::CTRL | Qt::Key_Minus), &TSheetEdits::DeleteRow);
     add(u"Вставить столбец", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus), &TSheetEdits::InsertColumn);
     add(u"Удалить столбец", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Minus), &TSheetEdits::DeleteColumn);
+    menu->addSeparator();
+    add(u"Примечание…", QKeySequence(Qt::SHIFT | Qt::Key_F2), &TSheetEdits::EditComment);
     FGrid->OnEditModeChanged = [this](void*) { EditModeChanged(); };
     UpdateActions();
 }
@@ -185,4 +187,10 @@ void TSheetEdits::DeleteColumn() { ModifyLines(sCols, false); }
 void TSheetEdits::UpdateActions()
 {
     FUndoAction->setEnabled(FUndo != nullptr);
+}
+
+void TSheetEdits::EditComment()
+{
+    if (FGrid->GetSheet())
+        FGrid->SetEditHint(true);
 }

@@ -41,6 +41,8 @@ public:
     void DeleteRow();
     void InsertColumn();
     void DeleteColumn();
+    // Opens the current cell's comment in a note; Esc or leaving it keeps it.
+    void EditComment();
     // The sheet was replaced: nothing to undo.
     void Forget();
     bool CanUndo() const { return FUndo != nullptr; }

@@ -42,7 +42,10 @@ TSheetWindow::TSheetWindow(QWidget* parent) : QMainWindow(parent)
     AskSave = [this] { return AskSaveBox(); };
 
     FGrid = new TRAVazo(this);
-    FGrid->SetOptions(TXLOptions{oTitleCols, oTitleRows, oVertLines, oHorzLines, oDrawFocus, oTitle3D});
+    FGrid->SetOptions(TXLOptions{oTitleCols, oTitleRows, oVertLines, oHorzLines, oDrawFocus, oTitle3D, oColSizing,
+                                 oRowSizing, oRangeSelect});
+    // Comment marks and their tooltips: the sheet editor is where comments are written.
+    FGrid->SetShowHint(true);
     FGrid->SetBevelOuter(bvNone);
     FGrid->SetColor(clBtnFace);
     FGrid->OnCurChanged = [this](void*) { UpdateStatus(); };

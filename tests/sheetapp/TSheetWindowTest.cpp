@@ -662,3 +662,25 @@ TEST_F(TSheetWindowTest, StateFilesAndShippedSheetsOpen)
 }
 
 }  // namespace
+
+// "Примечание…" opens a note on the current cell; what is typed there
+// becomes the cell's comment, marks the sheet changed and is saved.
+TEST_F(TSheetWindowTest, ACommentWrittenInTheNoteIsSaved)
+{
+    ASSERT_TRUE(Window->OpenFile(File));
+    Select(Col, rInteger);
+    Window->Edits()->EditComment();
+    ASSERT_TRUE(Grid()->GetEditHint());
+    Type(QStringLiteral("первая"));
+    Key(Qt::Key_Return);
+    Type(QStringLiteral("вторая  "));
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(Grid()->GetEditHint());
+    EXPECT_EQ(Cell(Col, rInteger)->GetHint(), QStringLiteral("первая\nвторая"));
+    EXPECT_TRUE(Window->Sheet()->GetModified());
+    ASSERT_TRUE(Window->SaveFile(File));
+
+    TSheetWindow reopened;
+    ASSERT_TRUE(reopened.OpenFile(File));
+    EXPECT_EQ(reopened.Sheet()->GetPeekCell(Col, rInteger)->GetHint(), QStringLiteral("первая\nвторая"));
+}
