@@ -2,12 +2,11 @@
 // minimal window of the same kind (a tree with 11 items, a 15 x 3 table and
 // two buttons) measured the same way. The application object exists
 // already on both sides; the window is destroyed outside the timed part.
+#include "BenchFirstPaint.h"
 #include "BenchSummary.h"
 
 #include "TForm1.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTableWidget>
@@ -21,48 +20,19 @@
 
 namespace {
 
-// Notes the first paint of the widget it watches.
-class TFirstPaint : public QObject {
-public:
-    explicit TFirstPaint(QWidget* widget) { widget->installEventFilter(this); }
-    bool Painted = false;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            Painted = true;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-template <class Make>
-void MeasureStartUp(benchmark::State& state, Make make)
-{
-    for (auto _ : state) {
-        std::unique_ptr<QWidget> window = make();
-        TFirstPaint watch(window.get());
-        window->show();
-        for (int i = 0; i < 100 && !watch.Painted; ++i)
-            QCoreApplication::processEvents();
-        state.PauseTiming();
-        if (!watch.Painted)
-            state.SkipWithError("the window was never painted");
-        window.reset();
-        QCoreApplication::processEvents();
-        state.ResumeTiming();
-    }
-}
-
 void BM_StartUpOurs(benchmark::State& state)
 {
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("Config"));
-    MeasureStartUp(state, [&folder] { return std::make_unique<TForm1>(TUserStateStore(folder)); });
+    MeasureStartUp(state, [&folder] {
+        auto window = std::make_unique<TForm1>(TUserStateStore(folder));
+        QWidget* watched = window.get();
+        return TShownWindow{std::move(window), watched};
+    });
 }
 BENCHMARK(BM_StartUpOurs)->Unit(benchmark::kMillisecond);
 
-std::unique_ptr<QWidget> MakeMinimalWindow()
+TShownWindow MakeMinimalWindow()
 {
     auto window = std::make_unique<QWidget>();
     auto* tree = new QTreeWidget(window.get());
@@ -82,7 +52,8 @@ std::unique_ptr<QWidget> MakeMinimalWindow()
     layout->addWidget(table);
     layout->addLayout(buttons);
     window->resize(535, 251);
-    return window;
+    QWidget* watched = window.get();
+    return TShownWindow{std::move(window), watched};
 }
 
 void BM_StartUpReference(benchmark::State& state)

@@ -3,6 +3,7 @@
 // painting its body once, against a QTableWidget given the same 100,000
 // texts from memory and shown the same way. The file is written once,
 // outside the timed part; the window is destroyed outside it too.
+#include "BenchFirstPaint.h"
 #include "BenchSummary.h"
 
 #include "TSheetWindow.h"
@@ -15,8 +16,6 @@
 #include "sheet/TXLSheet.h"
 #include "stream/XLSheetFile.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -28,21 +27,6 @@ namespace {
 
 constexpr int Cols = 50;
 constexpr int Rows = 2000;  // 100,000 cells
-
-// Notes the first paint of the widget it watches.
-class TFirstPaint : public QObject {
-public:
-    explicit TFirstPaint(QWidget* widget) { widget->installEventFilter(this); }
-    bool Painted = false;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            Painted = true;
-        return QObject::eventFilter(watched, event);
-    }
-};
 
 // Every tenth cell a text, every tenth a formula, the rest numbers.
 QString WriteBigSheet(const QTemporaryDir& dir)
@@ -69,24 +53,6 @@ QString WriteBigSheet(const QTemporaryDir& dir)
     return name;
 }
 
-template <class Make>
-void MeasureStartUp(benchmark::State& state, Make make)
-{
-    for (auto _ : state) {
-        auto [window, body] = make();
-        TFirstPaint watch(body);
-        window->show();
-        for (int i = 0; i < 100 && !watch.Painted; ++i)
-            QCoreApplication::processEvents();
-        state.PauseTiming();
-        if (!watch.Painted)
-            state.SkipWithError("the window was never painted");
-        window.reset();
-        QCoreApplication::processEvents();
-        state.ResumeTiming();
-    }
-}
-
 void BM_SheetStartUp100k(benchmark::State& state)
 {
     QTemporaryDir dir;
@@ -96,7 +62,7 @@ void BM_SheetStartUp100k(benchmark::State& state)
         if (!window->OpenFile(file))
             std::abort();
         QWidget* body = window->Grid()->GetView(sClient)->viewport();
-        return std::pair<std::unique_ptr<QWidget>, QWidget*>(std::move(window), body);
+        return TShownWindow{std::move(window), body};
     });
     state.counters["cells"] = Cols * Rows;
 }
@@ -111,7 +77,7 @@ void BM_TableWidgetStartUp100k(benchmark::State& state)
                 table->setItem(row, col, new QTableWidgetItem(QString::number(row * 0.5 + col)));
         table->resize(800, 560);
         QWidget* body = table->viewport();
-        return std::pair<std::unique_ptr<QWidget>, QWidget*>(std::move(table), body);
+        return TShownWindow{std::move(table), body};
     });
 }
 BENCHMARK(BM_TableWidgetStartUp100k)->Unit(benchmark::kMillisecond);

@@ -30,15 +30,9 @@
 #include <memory>
 #include <vector>
 
-namespace {
+#include "support/WindowInput.h"
 
-void Settle()
-{
-    for (int i = 0; i < 5; ++i) {
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-    }
-}
+namespace {
 
 // The combo box whose list is open (the focus is in the list then).
 QComboBox* OpenComboBox()
@@ -122,16 +116,11 @@ protected:
     }
     void Keys(const QString& text)
     {
-        for (const QChar c : text) {
-            QKeyEvent press(QEvent::KeyPress, c.toUpper().unicode(), Qt::NoModifier, QString(c));
-            QApplication::sendEvent(QApplication::focusWidget(), &press);
-        }
-        Settle();
+        TypeIntoFocus(text);
     }
     void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
-        QTest::keyClick(QApplication::focusWidget(), key, mods);
-        Settle();
+        PressOnFocus(key, mods);
     }
     QComboBox* OpenList() { return OpenComboBox(); }
     // Chooses unit index of the list at (2, row) with the keyboard.
@@ -220,17 +209,12 @@ protected:
 
 void Press(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
 {
-    QTest::keyClick(QApplication::focusWidget(), key, mods);
-    Settle();
+    PressOnFocus(key, mods);
 }
 
 void TypeText(const QString& text)
 {
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, c.toUpper().unicode(), Qt::NoModifier, QString(c));
-        QApplication::sendEvent(QApplication::focusWidget(), &press);
-    }
-    Settle();
+    TypeIntoFocus(text);
 }
 
 TEST_F(TForm1KeyboardTest, KeyboardOnlyCalculationSurvivesARestart)

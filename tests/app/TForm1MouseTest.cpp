@@ -16,15 +16,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "support/WindowInput.h"
 
-void Settle()
-{
-    for (int i = 0; i < 5; ++i) {
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-    }
-}
+namespace {
 
 void Send(QWidget* to, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons)
 {

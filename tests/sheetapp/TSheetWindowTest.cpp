@@ -61,15 +61,9 @@
 #include <functional>
 #include <memory>
 
-namespace {
+#include "support/WindowInput.h"
 
-void Settle()
-{
-    for (int i = 0; i < 5; ++i) {
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-    }
-}
+namespace {
 
 // Column B of the test sheet, one class a row.
 constexpr int Col = 1;
@@ -192,16 +186,11 @@ protected:
     }
     void Type(const QString& text)
     {
-        for (const QChar c : text) {
-            QKeyEvent press(QEvent::KeyPress, c.toUpper().unicode(), Qt::NoModifier, QString(c));
-            QApplication::sendEvent(QApplication::focusWidget(), &press);
-        }
-        Settle();
+        TypeIntoFocus(text);
     }
     void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
-        QTest::keyClick(QApplication::focusWidget(), key, mods);
-        Settle();
+        PressOnFocus(key, mods);
     }
     TXLEdit& Host() const { return *static_cast<TXLEdit*>(Grid()->GetEditHost()); }
     // The open editor as the class expected, or null.
