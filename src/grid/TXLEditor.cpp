@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 
+#include <algorithm>
 #include <map>
 
 TXLEditor::TXLEditor(TXLEdit* host) : QWidget(host), FHost(host) {}
@@ -66,6 +67,12 @@ TXLHorzAlign XLToHorzAlign(TAlignment align)
         break;
     }
     return haLeft;
+}
+
+QMargins XLIndentMargins(int indent, TAlignment align)
+{
+    indent = std::max(0, indent);
+    return QMargins(align != taRightJustify ? indent : 0, 0, align != taLeftJustify ? indent : 0, 0);
 }
 
 int XLCalcTextHeight(const QWidget& control, int indent, TXLHorzAlign alignment, const QString& text)

@@ -14,6 +14,7 @@
 #include "sheet/XLPacked.h"
 #include "sheet/XLTypes.h"
 
+#include <QMargins>
 #include <QWidget>
 
 #include <functional>
@@ -122,6 +123,10 @@ void XLRegisterGridEditors();
 // A cell's horizontal alignment as an edit field's, and back.
 TAlignment XLToAlignment(TXLHorzAlign align);
 TXLHorzAlign XLToHorzAlign(TAlignment align);
+
+// An edit field's text margins for an indent: on the left unless right
+// aligned, on the right unless left aligned.
+QMargins XLIndentMargins(int indent, TAlignment align);
 
 // CalcTextHeight: the height of text word-wrapped in a control's width (a
 // positive indent narrows it on the side(s) the alignment leaves free), at

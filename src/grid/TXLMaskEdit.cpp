@@ -112,9 +112,7 @@ void TXLMaskEdit::SetIndent(int indent)
 
 void TXLMaskEdit::ApplyMargins()
 {
-    const int left = FAlign != taRightJustify ? FIndent : 0;
-    const int right = FAlign != taLeftJustify ? FIndent : 0;
-    FEdit->setTextMargins(left, 0, right, 0);
+    FEdit->setTextMargins(XLIndentMargins(FIndent, FAlign));
 }
 
 void TXLMaskEdit::SetEditMask(const QString& mask)

@@ -46,9 +46,7 @@ void TXLMemo::SetIndent(int indent)
 
 void TXLMemo::ApplyMargins()
 {
-    const int left = FAlign != taRightJustify ? FIndent : 0;
-    const int right = FAlign != taLeftJustify ? FIndent : 0;
-    FMemo->setViewportMargins(left, 0, right, 0);
+    FMemo->setViewportMargins(XLIndentMargins(FIndent, FAlign));
 }
 
 QString TXLMemo::GetText() const
